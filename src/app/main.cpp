@@ -1,0 +1,19 @@
+#include "common/registry.h"
+#include "profiles/frmcontrol.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Stallix"));
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                            .arg(STALLIX_VERSION_MAJOR)
+                                            .arg(STALLIX_VERSION_MINOR)
+                                            .arg(STALLIX_VERSION_PATCH));
+
+    showForm(form<frmcontrol>());
+    const int code = QApplication::exec();
+    unloadAll();
+    return code;
+}

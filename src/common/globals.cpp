@@ -1,0 +1,4 @@
+#include "globals.h"
+
+qint16 UserSlot = 0;
+QString PendingUrl;

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// Numbers as the game holds them: text in controls and files, converted at each use.
+
+// The whole text must be a number, blanks around it allowed: sign, digits, one point,
+// an E or D exponent, or &H / &O. Fractions round half to even. Outside the 32-bit range,
+// or not a number at all, gives nothing.
+std::optional<qint32> toWhole(const QString &text);
+
+// The same reading without rounding, for a product of two texts (odds times stake).
+std::optional<double> toDouble(const QString &text);
+
+// The leading-number rule: blanks anywhere are ignored and the longest number at the start
+// counts; text with no number at its start gives 0.
+double leadingNumber(const QString &text);
+
+// Plain digits, a minus sign when negative: "1250", "-500".
+QString digits(qint64 value);
+// The game's written number form: a sign place, the digits, one blank (" 1 ", "-3 ").
+QString numberText(qint64 value);
+// A double as plain decimal text, no exponent and no trailing zeros: 750, 187.5.
+QString decimalText(double value);
+
+// Money never wraps. Sums are worked out in 64 bits and a result beyond the 32-bit range
+// stops at its edge, so the cash and debt stored are always whole 32-bit numbers.
+qint32 clampMoney(qint64 value);
+QString moneyText(qint64 value);

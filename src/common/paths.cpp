@@ -1,0 +1,95 @@
+#include "paths.h"
+
+#include "services.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+QString fromEnvironment(const char *name)
+{
+    return QString::fromLocal8Bit(qgetenv(name));
+}
+
+// The shipped pages are compiled in, so that a copy without a share folder can stock one.
+void stockFromResources(const QString &folder)
+{
+    QDirIterator it(QStringLiteral(":/share"), QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString relative = source.mid(QStringLiteral(":/share").size());
+        const QString target = folder + relative;
+        if (it.fileInfo().isDir()) {
+            QDir().mkpath(target);
+        } else if (!QFileInfo::exists(target)) {
+            QDir().mkpath(QFileInfo(target).absolutePath());
+            QFile::copy(source, target);
+            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
+                                              | QFile::ReadOther);
+        }
+    }
+}
+} // namespace
+
+QString resolveProgramFolder()
+{
+    static const QString folder = [] {
+        QString chosen = fromEnvironment("STALLIX_HOME");
+        if (chosen.isEmpty()) {
+            const QString beside = QCoreApplication::applicationDirPath();
+            if (!beside.isEmpty() && QFileInfo(beside + QStringLiteral("/data")).isDir())
+                chosen = beside;
+        }
+        if (chosen.isEmpty()) {
+            chosen = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                     + QStringLiteral("/stallix");
+        }
+        chosen = QDir::cleanPath(QDir(chosen).absolutePath());
+        for (const char *sub : {"data", "hall", "whats"})
+            QDir().mkpath(chosen + QLatin1Char('/') + QLatin1String(sub));
+        stockFromResources(chosen);
+        return chosen;
+    }();
+    return folder;
+}
+
+QString resolveDriveC()
+{
+    const QString overridden = fromEnvironment("STALLIX_DRIVE_C");
+    if (!overridden.isEmpty())
+        return QDir::cleanPath(overridden);
+    QString prefix = fromEnvironment("WINEPREFIX");
+    if (prefix.isEmpty())
+        prefix = QDir::homePath() + QStringLiteral("/.wine");
+    return QDir::cleanPath(prefix + QStringLiteral("/drive_c"));
+}
+
+QString gamePath(const QString &gameRelative)
+{
+    QString relative = gameRelative;
+    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (!relative.startsWith(QLatin1Char('/')))
+        relative.prepend(QLatin1Char('/'));
+    return services().programFolder() + relative;
+}
+
+QString windowsPath(const QString &path)
+{
+    QString unix = path;
+    unix.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (unix.size() >= 2 && unix.at(1) == QLatin1Char(':') && unix.at(0).isLetter()) {
+        const QChar drive = unix.at(0).toLower();
+        QString rest = unix.mid(2);
+        if (!rest.startsWith(QLatin1Char('/')))
+            rest.prepend(QLatin1Char('/'));
+        const QString driveC = services().driveC();
+        if (drive == QLatin1Char('c'))
+            return driveC + rest;
+        return QFileInfo(driveC).absolutePath() + QStringLiteral("/drive_") + drive + rest;
+    }
+    return unix;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+// Sizes the game states in twips (1/1440 inch); 15 twips make a pixel at 96 dpi.
+constexpr int TwipsPerPixel = 15;
+
+constexpr int twipsToPixels(int twips)
+{
+    return twips / TwipsPerPixel;
+}
+
+constexpr int pixelsToTwips(int pixels)
+{
+    return pixels * TwipsPerPixel;
+}

@@ -1,0 +1,284 @@
+#include "support/gametest.h"
+
+#include "common/globals.h"
+#include "common/numbers.h"
+#include "common/paths.h"
+#include "common/random.h"
+#include "common/registry.h"
+#include "common/twips.h"
+#include "common/valuefile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <limits>
+
+namespace {
+// A window that counts its load and unload routines.
+class ProbeForm : public QWidget, public GameForm
+{
+public:
+    void Form_Load() override { ++loads; }
+    void Form_Unload() override { ++unloads; }
+    int loads = 0;
+    int unloads = 0;
+};
+} // namespace
+
+class TestCommon : public GameTest
+{
+    Q_OBJECT
+
+private slots:
+    void wholeConversion_data();
+    void wholeConversion();
+    void doubleConversion_data();
+    void doubleConversion();
+    void leadingNumberRule_data();
+    void leadingNumberRule();
+    void writtenNumbers();
+    void moneyStopsAtTheEdges_data();
+    void moneyStopsAtTheEdges();
+
+    void valueFileWritesOneLineWithCrLf();
+    void valueFileReadsTheLastLine_data();
+    void valueFileReadsTheLastLine();
+    void valueFileMissingOrUnwritable();
+
+    void registryLoadsOnceAndUnloads();
+    void registryCloseBoxUnloads();
+
+    void gameAndWindowsPaths();
+    void drawsUseScriptedFractions();
+    void twipsConvertAt96Dpi();
+};
+
+void TestCommon::wholeConversion_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<int>("value");
+    QTest::newRow("number text") << " 1 " << true << 1;
+    QTest::newRow("plain") << "1250" << true << 1250;
+    QTest::newRow("half to even down") << "12.5" << true << 12;
+    QTest::newRow("half to even up") << "3.5" << true << 4;
+    QTest::newRow("two and a half") << "2.5" << true << 2;
+    QTest::newRow("negative half") << "-2.5" << true << -2;
+    QTest::newRow("exponent") << "1e3" << true << 1000;
+    QTest::newRow("D exponent") << "2D2" << true << 200;
+    QTest::newRow("hex") << "&H10" << true << 16;
+    QTest::newRow("octal") << "&O17" << true << 15;
+    QTest::newRow("minus zero") << "-0" << true << 0;
+    QTest::newRow("plus sign") << "+7" << true << 7;
+    QTest::newRow("largest") << "2147483647" << true << std::numeric_limits<int>::max();
+    QTest::newRow("smallest") << "-2147483648" << true << std::numeric_limits<int>::min();
+    QTest::newRow("trailing letters") << "12abc" << false << 0;
+    QTest::newRow("empty") << "" << false << 0;
+    QTest::newRow("blanks only") << "   " << false << 0;
+    QTest::newRow("too large") << "3000000000" << false << 0;
+    QTest::newRow("just too large") << "2147483648" << false << 0;
+    QTest::newRow("placeholder") << "Enter Your Stake......" << false << 0;
+    QTest::newRow("blank inside") << "1 2" << false << 0;
+    QTest::newRow("lone point") << "." << false << 0;
+}
+
+void TestCommon::wholeConversion()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(int, value);
+    const std::optional<qint32> result = toWhole(text);
+    QCOMPARE(result.has_value(), ok);
+    if (ok)
+        QCOMPARE(*result, value);
+}
+
+void TestCommon::doubleConversion_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<double>("value");
+    QTest::newRow("fraction kept") << "12.5" << true << 12.5;
+    QTest::newRow("blanks around") << " 15 " << true << 15.0;
+    QTest::newRow("beyond 32 bits") << "3000000000" << true << 3e9;
+    QTest::newRow("letters") << "abc" << false << 0.0;
+    QTest::newRow("empty") << "" << false << 0.0;
+}
+
+void TestCommon::doubleConversion()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(double, value);
+    const std::optional<double> result = toDouble(text);
+    QCOMPARE(result.has_value(), ok);
+    if (ok)
+        QCOMPARE(*result, value);
+}
+
+void TestCommon::leadingNumberRule_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("number text") << " 1 " << 1.0;
+    QTest::newRow("blanks inside") << "1 2 3" << 123.0;
+    QTest::newRow("letters after") << "12abc" << 12.0;
+    QTest::newRow("no number") << "yes" << 0.0;
+    QTest::newRow("empty") << "" << 0.0;
+    QTest::newRow("one point only") << "1.5.5" << 1.5;
+    QTest::newRow("exponent") << "1e3x" << 1000.0;
+    QTest::newRow("dangling exponent") << "2e" << 2.0;
+    QTest::newRow("hex") << "&HFF" << 255.0;
+    QTest::newRow("negative") << "- 4" << -4.0;
+}
+
+void TestCommon::leadingNumberRule()
+{
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QCOMPARE(leadingNumber(text), value);
+}
+
+void TestCommon::writtenNumbers()
+{
+    QCOMPARE(numberText(1), QStringLiteral(" 1 "));
+    QCOMPARE(numberText(0), QStringLiteral(" 0 "));
+    QCOMPARE(numberText(-3), QStringLiteral("-3 "));
+    QCOMPARE(digits(-500), QStringLiteral("-500"));
+    QCOMPARE(decimalText(750), QStringLiteral("750"));
+    QCOMPARE(decimalText(187.5), QStringLiteral("187.5"));
+    QCOMPARE(decimalText(-12.25), QStringLiteral("-12.25"));
+}
+
+void TestCommon::moneyStopsAtTheEdges_data()
+{
+    QTest::addColumn<qint64>("sum");
+    QTest::addColumn<QString>("stored");
+    const qint64 top = std::numeric_limits<qint32>::max();
+    const qint64 bottom = std::numeric_limits<qint32>::min();
+    QTest::newRow("inside") << qint64(1250) << "1250";
+    QTest::newRow("top edge") << top << "2147483647";
+    QTest::newRow("past the top") << top + 20000 << "2147483647";
+    QTest::newRow("bottom edge") << bottom << "-2147483648";
+    QTest::newRow("past the bottom") << bottom - 1 << "-2147483648";
+}
+
+void TestCommon::moneyStopsAtTheEdges()
+{
+    QFETCH(qint64, sum);
+    QFETCH(QString, stored);
+    QCOMPARE(moneyText(sum), stored);
+    QVERIFY(toWhole(moneyText(sum)).has_value());
+}
+
+void TestCommon::valueFileWritesOneLineWithCrLf()
+{
+    QVERIFY(ValueFile::write(path("\\data\\a.hor"), QStringLiteral("1250")));
+    QCOMPARE(bytes("\\data\\a.hor"), QByteArray("1250\r\n"));
+    QVERIFY(ValueFile::write(path("\\data\\a.hor"), QString()));
+    QCOMPARE(bytes("\\data\\a.hor"), QByteArray("\r\n"));
+    QVERIFY(ValueFile::writeNumber(path("\\data\\show.hor"), 0));
+    QCOMPARE(bytes("\\data\\show.hor"), QByteArray(" 0 \r\n"));
+    QVERIFY(ValueFile::write(path("\\data\\pound.hor"), QStringLiteral("£")));
+    QCOMPARE(bytes("\\data\\pound.hor"), QByteArray("\xc2\xa3\r\n"));
+}
+
+void TestCommon::valueFileReadsTheLastLine_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("one line") << QByteArray("500\r\n") << "500";
+    QTest::newRow("two lines") << QByteArray("first\r\nsecond\r\n") << "second";
+    QTest::newRow("no final break") << QByteArray("a\r\nb") << "b";
+    QTest::newRow("LF lines") << QByteArray("a\nb\n") << "b";
+    QTest::newRow("CR lines") << QByteArray("a\rb\r") << "b";
+    QTest::newRow("empty last line") << QByteArray("a\r\n\r\n") << "";
+    QTest::newRow("one empty line") << QByteArray("\r\n") << "";
+    QTest::newRow("no line at all") << QByteArray() << "unchanged";
+}
+
+void TestCommon::valueFileReadsTheLastLine()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, expected);
+    put("\\data\\v.hor", content);
+    QString target = QStringLiteral("unchanged");
+    QVERIFY(ValueFile::read(path("\\data\\v.hor"), target));
+    QCOMPARE(target, expected);
+}
+
+void TestCommon::valueFileMissingOrUnwritable()
+{
+    QString target = QStringLiteral("kept");
+    QVERIFY(!ValueFile::read(path("\\data\\none.hor"), target));
+    QCOMPARE(target, QStringLiteral("kept"));
+
+    // A folder standing where the file should be: the write fails and says so.
+    QDir().mkpath(path("\\data\\blocked.hor"));
+    QVERIFY(!ValueFile::write(path("\\data\\blocked.hor"), QStringLiteral("x")));
+    // A failed write into a missing folder leaves nothing behind.
+    QVERIFY(!ValueFile::write(path("\\nofolder\\x.hor"), QStringLiteral("x")));
+    QVERIFY(!exists("\\nofolder\\x.hor"));
+}
+
+void TestCommon::registryLoadsOnceAndUnloads()
+{
+    QVERIFY(!loadedForm<ProbeForm>());
+    ProbeForm *first = form<ProbeForm>();
+    QCOMPARE(first->loads, 1);
+    QVERIFY(!first->isVisible());
+    QCOMPARE(form<ProbeForm>(), first);
+    QCOMPARE(first->loads, 1);
+
+    QPointer<ProbeForm> guard(first);
+    unload(first);
+    QCOMPARE(first->unloads, 1);
+    QVERIFY(!loadedForm<ProbeForm>());
+    unload(first); // a second unload of the same window does nothing
+    QCOMPARE(first->unloads, 1);
+    flushDeletes();
+    QVERIFY(guard.isNull());
+
+    ProbeForm *second = form<ProbeForm>();
+    QCOMPARE(second->loads, 1);
+}
+
+void TestCommon::registryCloseBoxUnloads()
+{
+    ProbeForm *window = form<ProbeForm>();
+    showForm(window);
+    QVERIFY(window->isVisible());
+    window->close();
+    QCOMPARE(window->unloads, 1);
+    QVERIFY(!loadedForm<ProbeForm>());
+}
+
+void TestCommon::gameAndWindowsPaths()
+{
+    QCOMPARE(gamePath("\\data\\user3cash.hor"), programFolder() + "/data/user3cash.hor");
+    QCOMPARE(windowsPath("c:\\loc.501"), driveCFolder() + "/loc.501");
+    QCOMPARE(windowsPath("C:\\Program Files\\Old\\data\\x.hor"),
+             driveCFolder() + "/Program Files/Old/data/x.hor");
+    QVERIFY(windowsPath("D:\\Games").endsWith("/drive_d/Games"));
+    QCOMPARE(windowsPath("/opt/old"), QStringLiteral("/opt/old"));
+}
+
+void TestCommon::drawsUseScriptedFractions()
+{
+    sv().draws << 0.0 << 0.999999 << 0.5;
+    QCOMPARE(drawUpTo(5), 1);
+    QCOMPARE(drawUpTo(5), 5);
+    QCOMPARE(drawUpTo(4), 3);
+    randomize();
+    QCOMPARE(sv().randomizeCalls, 1);
+}
+
+void TestCommon::twipsConvertAt96Dpi()
+{
+    QCOMPARE(twipsToPixels(4000), 266);
+    QCOMPARE(twipsToPixels(1500), 100);
+    QCOMPARE(pixelsToTwips(100), 1500);
+}
+
+QTEST_MAIN(TestCommon)
+#include "tst_common.moc"
