@@ -1,5 +1,5 @@
 #include "common/registry.h"
-#include "profiles/frmcontrol.h"
+#include "profiles/startup.h"
 
 #include <QApplication>
 
@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
                                             .arg(STALLIX_VERSION_MINOR)
                                             .arg(STALLIX_VERSION_PATCH));
 
-    showForm(form<frmcontrol>());
+    startGame();
     const int code = QApplication::exec();
     unloadAll();
     return code;

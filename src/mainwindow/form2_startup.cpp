@@ -17,7 +17,6 @@
 namespace {
 const QString WizardFlagFile = QStringLiteral("\\data\\hwiz04.dll");
 const QString StartTabFile = QStringLiteral("\\data\\option.hor");
-const QString CountryFile = QStringLiteral("\\data\\horcountry.hor");
 const QStringList StakeList = {QStringLiteral("50"),  QStringLiteral("100"), QStringLiteral("200"),
                                QStringLiteral("250"), QStringLiteral("300"), QStringLiteral("400"),
                                QStringLiteral("500"), QStringLiteral("600"), QStringLiteral("700"),
@@ -64,7 +63,7 @@ void Form2::Form_Load()
 
     // Without a country file the start-up ends here and the rest keeps its design values.
     QString country = Label26->text();
-    if (!ValueFile::read(gamePath(CountryFile), country))
+    if (!ValueFile::read(gamePath(CountryFilePath), country))
         return;
     Label26->setText(country);
     const QString symbol = currencyForCountry(country);

@@ -50,7 +50,7 @@ QComboBox *stakeBox(const QString &name)
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setEditText(QStringLiteral("Enter Your Stake......"));
-    box->setMinimumContentsLength(14);
+    box->setMinimumContentsLength(22);
     return box;
 }
 

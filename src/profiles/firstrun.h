@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// The default profiles on disk: the first-run check and set-up, and the one-file recovery
+// used when a profile file has gone missing after the first run.
+
+// A first run is a start at which none of the five name files exists.
+bool isFirstRun();
+
+// The first-run set-up before the import: the default password of all five slots, then the
+// whole default profile of slots 2 to 5. Every file is written even when an earlier one
+// failed; false when any write failed.
+bool writeFirstRunDefaults();
+
+// The whole default profile of one slot, password first, then name, cash, debt, share line
+// and horses 1 to 5. False when any write failed.
+bool writeDefaultProfile(int slot);
+
+// The value of one file of a slot by the one-value rule. A file that does not exist is
+// recreated with the slot's default value, which is returned; a file that exists but cannot
+// be read is left alone and the default value is returned. Existing files are never rewritten.
+QString readProfileFile(int slot, const QString &suffix);

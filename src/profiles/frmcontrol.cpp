@@ -1,0 +1,340 @@
+#include "frmcontrol.h"
+
+#include "common/dialogs.h"
+#include "common/linklabel.h"
+#include "common/services.h"
+#include "common/twips.h"
+#include "firstrun.h"
+#include "mainwindow/form2.h"
+#include "profileimport.h"
+#include "userprofile.h"
+
+#include <QBoxLayout>
+#include <QButtonGroup>
+
+#include <algorithm>
+
+namespace {
+
+// The login area the window opens with; the maintenance area lies in the strip below it,
+// which the More >> switch brings into view by growing the window.
+constexpr int LoginWidthTwips = 5175;
+constexpr int LoginHeightTwips = 2670;
+constexpr int MaintenanceHeightTwips = 1500;
+
+QPushButton *button(const QString &name, const QString &caption, QWidget *parent,
+                    const QString &tip = QString())
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    if (!tip.isEmpty())
+        b->setToolTip(tip);
+    return b;
+}
+
+QLineEdit *dataBox(const QString &name, QWidget *parent)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->hide();
+    return box;
+}
+
+QRadioButton *slotButton(int k, QButtonGroup *group, QWidget *parent)
+{
+    auto *option = new QRadioButton(QStringLiteral("User %1 =").arg(k), parent);
+    option->setObjectName(QStringLiteral("Option%1").arg(k));
+    option->setAutoFillBackground(true);
+    QPalette colours = option->palette();
+    colours.setColor(QPalette::Window, QColor(224, 224, 224));
+    colours.setColor(QPalette::WindowText, QColor(64, 64, 64));
+    option->setPalette(colours);
+    option->hide();
+    group->addButton(option, k);
+    return option;
+}
+
+} // namespace
+
+frmcontrol::frmcontrol(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmcontrol"));
+    setWindowTitle(QStringLiteral("stallix login"));
+
+    // The client is taller than the window: its lower strip is the maintenance area.
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    auto *loginArea = new QWidget(client);
+    auto *maintenanceArea = new QWidget(client);
+
+    combo1 = new QListWidget(loginArea);
+    combo1->setObjectName(QStringLiteral("combo1"));
+    combo1->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Room for the five names without a scroll bar.
+    combo1->setMinimumHeight(5 * (combo1->fontMetrics().lineSpacing() + 2) +
+                             2 * combo1->frameWidth());
+
+    Command9 = button(QStringLiteral("Command9"), QStringLiteral("Select Player"), loginArea);
+    Command6 = button(QStringLiteral("Command6"), QStringLiteral("&Play >"), loginArea,
+                      QStringLiteral("Select Your Username And Then Press Play"));
+    Command8 = button(QStringLiteral("Command8"), QStringLiteral("More >>"), loginArea);
+    Command2 = button(QStringLiteral("Command2"), QStringLiteral("E&xit"), loginArea,
+                      QStringLiteral("Exit Stallix"));
+    Label2 = new LinkLabel(QStringLiteral("Help?"), loginArea);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setToolTip(QStringLiteral("Select For 'Help'"));
+    {
+        QPalette red = Label2->palette();
+        red.setColor(Label2->foregroundRole(), QColor(192, 0, 0));
+        Label2->setPalette(red);
+    }
+
+    Label3 = new QLabel(QStringLiteral("Enter Password"), loginArea);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Text11 = new QLineEdit(loginArea);
+    Text11->setObjectName(QStringLiteral("Text11"));
+    Text11->setEchoMode(QLineEdit::Password);
+    Text11->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+    Label3->setBuddy(Text11);
+    Command10 = button(QStringLiteral("Command10"), QStringLiteral("Confirm Password"), loginArea);
+
+    Label1 = new QLabel(QStringLiteral("Maintenance"), maintenanceArea);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Command5 = button(QStringLiteral("Command5"), QStringLiteral("&Re-name User"), maintenanceArea,
+                      QStringLiteral("To rename user first select user name"));
+    Command7 =
+        button(QStringLiteral("Command7"), QStringLiteral("&Change Password"), maintenanceArea,
+               QStringLiteral("To change user password  first select user name"));
+
+    auto *buttons = new QVBoxLayout;
+    buttons->setSpacing(4);
+    buttons->addWidget(Command9);
+    buttons->addWidget(Command6);
+    buttons->addWidget(Command8);
+    buttons->addWidget(Command2);
+    buttons->addStretch(1);
+    buttons->addWidget(Label2, 0, Qt::AlignRight);
+    auto *choosing = new QHBoxLayout;
+    choosing->addWidget(combo1, 1);
+    choosing->addLayout(buttons);
+    auto *passwordRow = new QHBoxLayout;
+    passwordRow->addWidget(Label3);
+    passwordRow->addWidget(Text11, 1);
+    passwordRow->addWidget(Command10);
+    auto *loginLayout = new QVBoxLayout(loginArea);
+    loginLayout->setContentsMargins(8, 8, 8, 8);
+    loginLayout->addLayout(choosing, 1);
+    loginLayout->addLayout(passwordRow);
+
+    auto *maintenanceButtons = new QHBoxLayout;
+    maintenanceButtons->addWidget(Command5);
+    maintenanceButtons->addWidget(Command7);
+    maintenanceButtons->addStretch(1);
+    auto *maintenanceLayout = new QVBoxLayout(maintenanceArea);
+    maintenanceLayout->setContentsMargins(8, 4, 8, 8);
+    maintenanceLayout->addWidget(Label1);
+    maintenanceLayout->addLayout(maintenanceButtons);
+    maintenanceLayout->addStretch(1);
+
+    auto *clientLayout = new QVBoxLayout(client);
+    clientLayout->setContentsMargins(0, 0, 0, 0);
+    clientLayout->setSpacing(0);
+    clientLayout->addWidget(loginArea);
+    clientLayout->addWidget(maintenanceArea);
+
+    // Measured with the password prompt in place, so showing it later never crowds the list.
+    const QSize login = loginArea->minimumSizeHint();
+    const int width = std::max(twipsToPixels(LoginWidthTwips),
+                               std::max(login.width(), maintenanceArea->minimumSizeHint().width()));
+    const int loginHeight = std::max(twipsToPixels(LoginHeightTwips), login.height());
+    const int maintenanceHeight = std::max(twipsToPixels(MaintenanceHeightTwips),
+                                           maintenanceArea->minimumSizeHint().height());
+    loginArea->setFixedHeight(loginHeight);
+    maintenanceArea->setFixedHeight(maintenanceHeight);
+    client->setFixedSize(width, loginHeight + maintenanceHeight);
+    setFixedSize(width, loginHeight);
+
+    Label3->hide();
+    Text11->hide();
+    Command10->hide();
+    Command6->setEnabled(false);
+    Command8->setEnabled(false);
+
+    // The data the window carries, never shown.
+    auto *slotGroup = new QButtonGroup(this);
+    slotGroup->setObjectName(QStringLiteral("slotGroup"));
+    Option1 = slotButton(1, slotGroup, this);
+    Option2 = slotButton(2, slotGroup, this);
+    Option3 = slotButton(3, slotGroup, this);
+    Option4 = slotButton(4, slotGroup, this);
+    Option5 = slotButton(5, slotGroup, this);
+    Option1->setChecked(true);
+    txtPass = dataBox(QStringLiteral("txtPass"), this);
+    txtcash = dataBox(QStringLiteral("txtcash"), this);
+    Txtdebt = dataBox(QStringLiteral("Txtdebt"), this);
+    txtshare = dataBox(QStringLiteral("txtshare"), this);
+    Txthor1 = dataBox(QStringLiteral("Txthor1"), this);
+    Txthor2 = dataBox(QStringLiteral("Txthor2"), this);
+    Txthor3 = dataBox(QStringLiteral("Txthor3"), this);
+    Txthor4 = dataBox(QStringLiteral("Txthor4"), this);
+    Txthor5 = dataBox(QStringLiteral("Txthor5"), this);
+    Txtuser = dataBox(QStringLiteral("Txtuser"), this);
+    Command1 = button(QStringLiteral("Command1"), QStringLiteral("Play"), this);
+    Command1->hide();
+    Command4 = button(QStringLiteral("Command4"), QStringLiteral("Import"), this);
+    Command4->hide();
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1);
+
+    setTabOrder(combo1, Command9);
+    setTabOrder(Command9, Command6);
+    setTabOrder(Command6, Text11);
+    setTabOrder(Text11, Command10);
+    setTabOrder(Command10, Command8);
+    setTabOrder(Command8, Command2);
+    setTabOrder(Command2, Label2);
+    setTabOrder(Label2, Command5);
+    setTabOrder(Command5, Command7);
+    combo1->setFocus();
+
+    connect(combo1, &QListWidget::itemSelectionChanged, this, &frmcontrol::combo1_Click);
+    connect(Command9, &QPushButton::clicked, this, &frmcontrol::Command9_Click);
+    connect(Command6, &QPushButton::clicked, this, &frmcontrol::Command6_Click);
+    connect(Command10, &QPushButton::clicked, this, &frmcontrol::Command10_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmcontrol::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmcontrol::Command2_Click);
+    connect(Command4, &QPushButton::clicked, this, &frmcontrol::Command4_Click);
+    connect(Timer1, &QTimer::timeout, this, &frmcontrol::Timer1_Timer);
+}
+
+frmcontrol::~frmcontrol() = default;
+
+QRadioButton *frmcontrol::slotOption(int k) const
+{
+    const std::array<QRadioButton *, 5> all{Option1, Option2, Option3, Option4, Option5};
+    return k >= 1 && k <= 5 ? all[static_cast<std::size_t>(k - 1)] : nullptr;
+}
+
+QLineEdit *frmcontrol::horseBox(int k) const
+{
+    const std::array<QLineEdit *, 5> all{Txthor1, Txthor2, Txthor3, Txthor4, Txthor5};
+    return k >= 1 && k <= 5 ? all[static_cast<std::size_t>(k - 1)] : nullptr;
+}
+
+int frmcontrol::tickedSlot() const
+{
+    for (int k = 1; k <= 5; ++k) {
+        if (slotOption(k)->isChecked())
+            return k;
+    }
+    return 0;
+}
+
+void frmcontrol::Form_Load()
+{
+    combo1->clear();
+    Timer1->stop();
+
+    if (isFirstRun()) {
+        writeFirstRunDefaults();
+        Command4_Click();
+    }
+
+    for (int k = 1; k <= 5; ++k) {
+        const QString name = readProfileFile(k, UserProfile::Name);
+        combo1->addItem(name);
+        slotOption(k)->setText(name);
+    }
+}
+
+void frmcontrol::combo1_Click()
+{
+    Command8->setEnabled(false);
+    Command6->setEnabled(false);
+    // A new choice withdraws the prompt, so Confirm can only ever check the password of the
+    // slot that the last Play read.
+    Label3->hide();
+    Text11->hide();
+    Command10->hide();
+    Text11->clear();
+}
+
+void frmcontrol::Command9_Click()
+{
+    for (int r = 0; r < combo1->count() && r < 5; ++r) {
+        if (combo1->item(r)->isSelected())
+            slotOption(r + 1)->setChecked(true);
+    }
+    Command6->setEnabled(true);
+    Command8->setEnabled(true);
+}
+
+void frmcontrol::Command6_Click()
+{
+    const int k = tickedSlot();
+    txtPass->setText(k == 0 ? QString() : readProfileFile(k, UserProfile::Password));
+    if (txtPass->text().isEmpty()) {
+        Command1_Click();
+        return;
+    }
+    Label3->show();
+    Text11->show();
+    Command10->show();
+    Text11->setFocus();
+}
+
+void frmcontrol::Command10_Click()
+{
+    if (Text11->text() == txtPass->text())
+        Command1_Click();
+    else
+        msgBox(QStringLiteral("Incorrect Password, Please Check And Try Again"), MsgIcon::Critical);
+}
+
+void frmcontrol::Command1_Click()
+{
+    const int k = tickedSlot();
+    if (k == 0) {
+        msgBox(QStringLiteral("You Must Select Your User Name Before You Can Play Stallix6"));
+        return;
+    }
+
+    txtcash->setText(readProfileFile(k, UserProfile::Cash));
+    Txtdebt->setText(readProfileFile(k, UserProfile::Debt));
+    txtshare->setText(readProfileFile(k, UserProfile::Share));
+    for (int h = 1; h <= 5; ++h)
+        horseBox(h)->setText(readProfileFile(k, UserProfile::horse(h)));
+    Txtuser->setText(readProfileFile(k, UserProfile::Name));
+
+    // The first touch of the main window creates it, and its load copies the boxes above.
+    Form2 *main = form<Form2>();
+    main->Label23->setText(QString::number(k));
+    Timer1->start();
+
+    main->Text1->setText(txtcash->text());
+    main->Text2->setText(Txtdebt->text());
+    for (int h = 1; h <= 5; ++h)
+        main->runner(h)->setText(horseBox(h)->text());
+    main->Label16->setText(txtshare->text());
+    main->Label24->setText(QStringLiteral("Welcome: ") + Txtuser->text());
+    main->Txtuser->setText(Txtuser->text());
+}
+
+void frmcontrol::Timer1_Timer()
+{
+    // The window is deleted only later, so a second tick must not hand over twice.
+    Timer1->stop();
+    showForm(form<Form2>());
+    unload(this);
+}
+
+void frmcontrol::Command2_Click()
+{
+    services().programEnd();
+}
+
+void frmcontrol::Command4_Click()
+{
+    importEarlierProfiles();
+}

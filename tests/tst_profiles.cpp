@@ -1,0 +1,218 @@
+#include "support/gametest.h"
+
+#include "common/globals.h"
+#include "common/registry.h"
+#include "mainwindow/form2.h"
+#include "profiles/frmcontrol.h"
+#include "profiles/userprofile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+
+namespace {
+const QString NothingFound = QStringLiteral(
+    "No Previous Versions Of Stallix Have Been Detected. Stallix6 Will Continue With Normal "
+    "Setup. Please note Stallix6 cannot upgrade from Stallix2002/SE or Before.");
+const QString Imported =
+    QStringLiteral("All User Data As Been Successfully Transfered From Vantrel To Stallix6");
+const QStringList DefaultNames{"User 1", "user2", "user3", "user4", "user5"};
+const QString EarlierFolder = QStringLiteral("C:\\Program Files\\Vantrel");
+} // namespace
+
+// First-run set-up and the import from the earlier product, seen through the login window.
+class ProfilesTest : public GameTest
+{
+    Q_OBJECT
+
+    // The earlier product's file for a slot's suffix, as it names it.
+    static QString earlierFile(int slot, const QString &suffix)
+    {
+        if (slot == 1 && suffix == UserProfile::Name)
+            return QStringLiteral("\\data\\horname.hor");
+        return UserProfile::file(slot, suffix);
+    }
+
+    // A complete earlier installation whose every file holds "old <slot> <suffix>".
+    void putEarlierProduct() const
+    {
+        for (int slot = 1; slot <= 5; ++slot) {
+            for (const QString &suffix : UserProfile::allSuffixes())
+                putOnC(EarlierFolder + earlierFile(slot, suffix),
+                       QStringLiteral("old %1 %2\r\n").arg(slot).arg(suffix).toUtf8());
+        }
+        putOnC(QStringLiteral("c:\\loc.501"), EarlierFolder.toUtf8() + "\r\n");
+    }
+
+    void putOnC(const QString &windowsPath, const QByteArray &content) const
+    {
+        const QString target = cPath(windowsPath);
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    // Every profile file of every slot holds its default value.
+    void verifyDefaults() const
+    {
+        for (int slot = 1; slot <= 5; ++slot) {
+            for (const QString &suffix : UserProfile::allSuffixes())
+                QCOMPARE(bytes(UserProfile::file(slot, suffix)),
+                         UserProfile::defaultValue(slot, suffix).toUtf8() + "\r\n");
+        }
+    }
+
+    QMap<QString, QByteArray> snapshot() const
+    {
+        QMap<QString, QByteArray> all;
+        for (int slot = 1; slot <= 5; ++slot) {
+            for (const QString &suffix : UserProfile::allSuffixes())
+                all.insert(UserProfile::file(slot, suffix), bytes(UserProfile::file(slot, suffix)));
+        }
+        return all;
+    }
+
+    static QStringList rows(frmcontrol *w)
+    {
+        QStringList names;
+        for (int r = 0; r < w->combo1->count(); ++r)
+            names << w->combo1->item(r)->text();
+        return names;
+    }
+
+private slots:
+    void firstRunWithoutEarlierProduct()
+    {
+        frmcontrol *w = form<frmcontrol>();
+        QCOMPARE(sv().boxTexts(), QStringList{NothingFound});
+        QCOMPARE(sv().boxes[0].icon, MsgIcon::None);
+        QCOMPARE(sv().boxes[0].title, QStringLiteral("Stallix6"));
+        QCOMPARE(rows(w), DefaultNames);
+        verifyDefaults();
+        QCOMPARE(bytes(QStringLiteral("\\data\\user4p.dll")), QByteArray("2864\r\n"));
+        QCOMPARE(UserSlot, qint16(0));
+
+        // Every new profile asks for the default password.
+        for (int slot = 1; slot <= 5; ++slot) {
+            w->combo1->setCurrentRow(slot - 1);
+            w->Command9->click();
+            w->Command6->click();
+            QVERIFY(w->Text11->isVisibleTo(w));
+            QCOMPARE(w->txtPass->text(), QStringLiteral("2864"));
+        }
+    }
+
+    void importsCompleteEarlierProduct()
+    {
+        putEarlierProduct();
+        frmcontrol *w = form<frmcontrol>();
+        QCOMPARE(sv().boxTexts(), QStringList{Imported});
+        QCOMPARE(sv().boxes[0].icon, MsgIcon::None);
+        QCOMPARE(rows(w), (QStringList{"old 1 n.hor", "old 2 n.hor", "old 3 n.hor", "old 4 n.hor",
+                                       "old 5 n.hor"}));
+        for (int slot = 1; slot <= 5; ++slot) {
+            for (const QString &suffix : UserProfile::allSuffixes())
+                QCOMPARE(bytes(UserProfile::file(slot, suffix)),
+                         QStringLiteral("old %1 %2\r\n").arg(slot).arg(suffix).toUtf8());
+        }
+        QCOMPARE(UserSlot, qint16(6));
+        QVERIFY(QFile::exists(cPath(EarlierFolder + QStringLiteral("\\data\\horname.hor"))));
+    }
+
+    void importKeepsLastLines()
+    {
+        putEarlierProduct();
+        // The marker's last line names the folder; a source's last line is its value.
+        putOnC(QStringLiteral("c:\\loc.501"),
+               "C:\\Elsewhere\r\n" + EarlierFolder.toUtf8() + "\r\n");
+        putOnC(EarlierFolder + QStringLiteral("\\data\\user2cash.hor"), "999\n1500\n");
+        putOnC(EarlierFolder + QStringLiteral("\\data\\user3p.dll"), "\r\n");
+        putOnC(EarlierFolder + QStringLiteral("\\data\\user5share.hor"), "You Have No Shares\r\n");
+        form<frmcontrol>();
+        QCOMPARE(sv().boxTexts(), QStringList{Imported});
+        QCOMPARE(bytes(QStringLiteral("\\data\\user2cash.hor")), QByteArray("1500\r\n"));
+        QCOMPARE(bytes(QStringLiteral("\\data\\user3p.dll")), QByteArray("\r\n"));
+        QCOMPARE(bytes(QStringLiteral("\\data\\user5share.hor")),
+                 QByteArray("You Have No Shares\r\n"));
+    }
+
+    void failedImportCopiesNothing_data()
+    {
+        QTest::addColumn<QString>("missing"); // the source removed; "*" removes the data folder
+        QTest::addColumn<int>("slotReached");
+        QTest::newRow("folder without any file") << "*" << 0;
+        QTest::newRow("slot 1's name") << "\\data\\horname.hor" << 0;
+        QTest::newRow("slot 3's cash") << "\\data\\user3cash.hor" << 3;
+        QTest::newRow("the very last file") << "\\data\\user5p.dll" << 5;
+    }
+
+    void failedImportCopiesNothing()
+    {
+        QFETCH(QString, missing);
+        QFETCH(int, slotReached);
+        putEarlierProduct();
+        if (missing == QStringLiteral("*"))
+            QVERIFY(QDir(cPath(EarlierFolder + QStringLiteral("\\data"))).removeRecursively());
+        else
+            QVERIFY(QFile::remove(cPath(EarlierFolder + missing)));
+        frmcontrol *w = form<frmcontrol>();
+        QCOMPARE(sv().boxTexts(), QStringList{NothingFound});
+        QCOMPARE(rows(w), DefaultNames);
+        verifyDefaults();
+        QCOMPARE(UserSlot, qint16(slotReached));
+    }
+
+    void laterStartRewritesNothing()
+    {
+        writeDefaultProfiles();
+        putEarlierProduct(); // would be imported, were this taken for a first run
+        const QStringList names{"Ann", "Bob", "Cy", "Dan", "Eve"};
+        for (int slot = 1; slot <= 5; ++slot) {
+            put(UserProfile::file(slot, UserProfile::Name), names[slot - 1].toUtf8() + "\r\n");
+            put(UserProfile::file(slot, UserProfile::Password),
+                "p" + QByteArray::number(slot) + "\r\n");
+            put(UserProfile::file(slot, UserProfile::Cash),
+                "7" + QByteArray::number(slot) + "\r\n");
+        }
+        remove(QStringLiteral("\\data\\user3n.hor"));
+        QMap<QString, QByteArray> before = snapshot();
+        before.remove(QStringLiteral("\\data\\user3n.hor"));
+
+        frmcontrol *w = form<frmcontrol>();
+        QVERIFY(sv().boxes.isEmpty());
+        QCOMPARE(rows(w), (QStringList{"Ann", "Bob", "user3", "Dan", "Eve"}));
+        QCOMPARE(bytes(QStringLiteral("\\data\\user3n.hor")), QByteArray("user3\r\n"));
+        QMap<QString, QByteArray> after = snapshot();
+        after.remove(QStringLiteral("\\data\\user3n.hor"));
+        QCOMPARE(after, before);
+    }
+
+    void unwritableDataFolderStillPlays()
+    {
+        QVERIFY(QDir(path(QStringLiteral("\\data"))).removeRecursively());
+        QFile blocker(path(QStringLiteral("\\data")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+
+        frmcontrol *w = form<frmcontrol>();
+        QCOMPARE(sv().boxTexts(), QStringList{NothingFound});
+        QCOMPARE(rows(w), DefaultNames);
+        QVERIFY(QFileInfo(path(QStringLiteral("\\data"))).isFile());
+
+        w->combo1->setCurrentRow(1);
+        w->Command9->click();
+        w->Command6->click();
+        QVERIFY(w->Text11->isVisibleTo(w));
+        w->Text11->setText(QStringLiteral("2864"));
+        w->Command10->click();
+        Form2 *m = loadedForm<Form2>();
+        QVERIFY(m);
+        QCOMPARE(m->Text1->text(), QStringLiteral("500"));
+        QCOMPARE(m->runner(5)->text(), QStringLiteral("Black Beauty"));
+        QCOMPARE(m->Label24->text(), QStringLiteral("Welcome: user2"));
+    }
+};
+
+QTEST_MAIN(ProfilesTest)
+#include "tst_profiles.moc"
