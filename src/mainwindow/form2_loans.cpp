@@ -1,5 +1,81 @@
 #include "form2.h"
 
-void Form2::Command6_Click() {}
-void Form2::Command7_Click() {}
-void Form2::Text10_Click() {}
+#include "common/dialogs.h"
+#include "common/numbers.h"
+
+namespace {
+// The bank lends at most this much per loan.
+constexpr qint64 LoanLimit = 2000;
+// What the hidden cash code in the amount box adds to the cash.
+constexpr qint64 CashCodeBonus = 20000;
+const QString CashCode = QStringLiteral("brisk");
+
+// The bank reads what it cannot make out as nothing: an empty or mistyped box lends or pays 0.
+qint64 amountIn(const QString &text)
+{
+    return toWhole(text).value_or(0);
+}
+} // namespace
+
+void Form2::Command6_Click()
+{
+    if (Text10->text() == CashCode) {
+        // A cheat, not a loan: no debt, no message, no save, and Borrow stays as it was.
+        Text1->setText(moneyText(amountIn(Text1->text()) + CashCodeBonus));
+        mirrorMoneyToLogin(false);
+        return;
+    }
+
+    const qint64 debt = amountIn(Text2->text());
+    const qint64 amount = amountIn(Text10->text());
+    const qint64 cash = amountIn(Text1->text());
+    if (amount > LoanLimit) {
+        msgBox(QStringLiteral(" You are trying to borrow to much"), MsgIcon::Critical);
+        return;
+    }
+
+    const QString newCash = moneyText(cash + amount);
+    const QString newDebt = moneyText(debt + amount);
+    const QString symbol = curr->text();
+    msgBox(QStringLiteral("You are borrowing ") + symbol + digits(amount)
+           + QStringLiteral(". You now have ") + symbol + newCash);
+    Text1->setText(newCash);
+    Text2->setText(newDebt);
+    mirrorMoneyToLogin(true);
+    // One loan per race: the settlement opens the counter again.
+    Command6->setEnabled(false);
+    horsesavenoname();
+}
+
+void Form2::Command7_Click()
+{
+    const qint64 debt = amountIn(Text2->text());
+    const qint64 amount = amountIn(Text10->text());
+    const qint64 cash = amountIn(Text1->text());
+    if (amount > cash) {
+        msgBox(QStringLiteral(" You are trying to payback more than you have"), MsgIcon::Critical);
+        return;
+    }
+    if (amount > debt) {
+        msgBox(QStringLiteral(" You are trying to pay back more than you owe"), MsgIcon::Critical);
+        return;
+    }
+
+    const QString newCash = moneyText(cash - amount);
+    const QString newDebt = moneyText(debt - amount);
+    const QString symbol = curr->text();
+    msgBox(QStringLiteral("You Have Paid Back ") + symbol + digits(amount)
+               + QStringLiteral(". You now have ") + symbol + newCash,
+           MsgIcon::Information);
+    Text1->setText(newCash);
+    Text2->setText(newDebt);
+    mirrorMoneyToLogin(true);
+    // Paying back does not open the way to a second loan before the next race.
+    Command6->setEnabled(false);
+    horsesavenoname();
+}
+
+void Form2::Text10_Click()
+{
+    Text10->clear();
+}

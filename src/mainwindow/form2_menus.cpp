@@ -1,21 +1,184 @@
 #include "form2.h"
 
-void Form2::Form_Unload() {}
-void Form2::saveme_Click() {}
-void Form2::rest_Click() {}
-void Form2::diffuser_Click() {}
-void Form2::exit_Click() {}
-void Form2::sendgn_Click() {}
-void Form2::reqgn_Click() {}
-void Form2::hconnect_Click() {}
-void Form2::cntrl_Click() {}
-void Form2::mnuShowhall_Click() {}
-void Form2::mnuCredit_Click() {}
-void Form2::backup_Click() {}
-void Form2::update_Click() {}
-void Form2::mnuoption_Click() {}
-void Form2::about_Click() {}
-void Form2::what_Click() {}
-void Form2::mnuHelp_Click() {}
-void Form2::Toolbar3_ButtonClick(QAction *) {}
-void Form2::Timer3_Timer() {}
+#include "common/dialogs.h"
+#include "common/globals.h"
+#include "common/numbers.h"
+#include "common/paths.h"
+#include "common/valuefile.h"
+#include "profiles/frmcontrol.h"
+#include "profiles/userprofile.h"
+
+#include <optional>
+
+namespace {
+
+constexpr qint32 GrandNationalFee = 30000;
+
+const QString HelpMainTopic = QStringLiteral("\\whats\\stallixhelpmain.htm");
+const QString WhatsNewTopic = QStringLiteral("\\whats\\whatsnew6.htm");
+// No real company stands behind the game; the button still needs somewhere to point.
+const QString MakerHomePage = QStringLiteral("http://www.tellary-networks.example/");
+
+// The two refusals of the GrandNational entry, in the order the game makes them. Returns the
+// cash the fee will be taken from, or nothing once a refusal has been shown.
+std::optional<qint32> grandNationalEntryCash(const QString &shareLine, const QString &cashText)
+{
+    if (shareLine == UserProfile::NoShares) {
+        msgBox(QStringLiteral("You Cannot Go To The GrandNational Because You Don't Own Any "
+                              "Shares In Any Horse"),
+               MsgIcon::Critical);
+        return std::nullopt;
+    }
+    // The game only ever writes whole numbers here; anything else cannot pay the fee either.
+    const std::optional<qint32> cash = toWhole(cashText);
+    if (!cash || *cash < GrandNationalFee) {
+        msgBox(QStringLiteral("Youy Dont Have Enough Money To Enter Your Horse Into The "
+                              "GrandNational. You Need At Least £30,000 To Enter"),
+               MsgIcon::Critical);
+        return std::nullopt;
+    }
+    return cash;
+}
+
+} // namespace
+
+void Form2::saveme_Click()
+{
+    horsesave();
+}
+
+void Form2::rest_Click()
+{
+    if (msgBox(QStringLiteral("Are You Sure You Want To Reset Your Cash & Debt Back To 500?"),
+               MsgIcon::None, MsgButtons::YesNoCancel,
+               QStringLiteral("Reset All Your Data?")) != MsgResult::Yes)
+        return;
+    Text1->setText(QStringLiteral("500"));
+    Text2->setText(QStringLiteral("500"));
+    msgBox(QStringLiteral("Cash & Debt Are Now Reset To £500"));
+    horsesave();
+}
+
+void Form2::diffuser_Click()
+{
+    if (msgBox(QStringLiteral("Are You Sure You Wish To Log Off?"), MsgIcon::None,
+               MsgButtons::YesNoCancel, QStringLiteral("QUESTION")) != MsgResult::Yes)
+        return;
+    horsesave();
+    // Only hidden: the race card, odds and jockeys wait here for whoever logs in next.
+    showForm(form<frmcontrol>());
+    hide();
+}
+
+void Form2::exit_Click()
+{
+    horsesavenoname();
+    services().programEnd();
+}
+
+void Form2::Form_Unload()
+{
+    horsesavenoname();
+    // The hall of fame opens here once it exists, and the exit path goes on through it.
+    // Until then closing the main window is the end of the game.
+    services().programEnd();
+}
+
+void Form2::sendgn_Click()
+{
+    const std::optional<qint32> cash = grandNationalEntryCash(Label16->text(), Text1->text());
+    if (!cash)
+        return;
+    // The entry ends here until the GrandNational betting window exists: the fee is only taken
+    // once that window is loaded and known not to be showing already, so nothing is charged.
+}
+
+void Form2::reqgn_Click()
+{
+    // Shows the GrandNational requirements notice, once that window exists.
+}
+
+void Form2::hconnect_Click()
+{
+    // Shows the update notice, once that window exists. The menu stays switched off.
+}
+
+void Form2::cntrl_Click()
+{
+    // The main window stays showing; the entry is switched off in the menu bar.
+    showForm(form<frmcontrol>());
+}
+
+void Form2::mnuShowhall_Click()
+{
+    // Shows the hall of fame beside the main window, once that window exists.
+}
+
+void Form2::mnuCredit_Click()
+{
+    PendingUrl = QString();
+    // The flag is cleared so that the credits come up again at the end of the game. A flag
+    // that cannot be written only means they may be skipped then: nothing to tell the player.
+    ValueFile::writeNumber(gamePath(QStringLiteral("\\data\\show.hor")), 0);
+    // The credits window opens the local credits page here, once it exists.
+}
+
+void Form2::backup_Click()
+{
+    // Shows the backup and restore window, once it exists.
+}
+
+void Form2::update_Click()
+{
+    // The version check on request, once it exists.
+}
+
+void Form2::mnuoption_Click()
+{
+    // Shows the horse options window, once it exists.
+}
+
+void Form2::about_Click()
+{
+    // Shows the about box, once it exists.
+}
+
+void Form2::what_Click()
+{
+    Text13->setText(WhatsNewTopic);
+    // The help viewer opens the topic here, once it exists.
+}
+
+void Form2::mnuHelp_Click()
+{
+    Text13->setText(HelpMainTopic);
+    // The help viewer opens the topic here, once it exists.
+}
+
+void Form2::Toolbar3_ButtonClick(QAction *button)
+{
+    const QString key = button->data().toString();
+    if (key == QStringLiteral("Log_Off")) {
+        diffuser_Click();
+    } else if (key == QStringLiteral("save")) {
+        horsesave();
+    } else if (key == QStringLiteral("rename")) {
+        mnuoption_Click();
+    } else if (key == QStringLiteral("reset")) {
+        rest_Click();
+    } else if (key == QStringLiteral("qurba")) {
+        PendingUrl = MakerHomePage;
+        // The web view window opens the page here, once it exists.
+    } else if (key == QStringLiteral("help")) {
+        Text13->setText(HelpMainTopic);
+        // The help viewer opens the topic here, once it exists.
+    } else if (key == QStringLiteral("restore")) {
+        // The button is labelled for the backup window, so it does what its menu item does.
+        backup_Click();
+    }
+}
+
+void Form2::Timer3_Timer()
+{
+    // The version check starts here, once it exists.
+}

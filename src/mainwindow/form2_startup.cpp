@@ -13,6 +13,7 @@
 #include "common/random.h"
 
 #include <QFileInfo>
+#include <QSignalBlocker>
 
 namespace {
 const QString WizardFlagFile = QStringLiteral("\\data\\hwiz04.dll");
@@ -50,13 +51,18 @@ void Form2::Form_Load()
     SSTab1->setProperty("Style", startValue);
     SSTab1->setDocumentMode(startValue == 0);
 
-    wiz1->addItems(StakeList);
-    Text3->addItems(StakeList);
-    // Adding items to an editable box picks the first one; the placeholder must stay.
-    wiz1->setCurrentIndex(-1);
-    wiz1->setEditText(QStringLiteral("Enter Your Stake......"));
-    Text3->setCurrentIndex(-1);
-    Text3->setEditText(QStringLiteral("Enter Your Stake......"));
+    {
+        // Filling the lists is no change of the stake the player typed: the stake label keeps
+        // its design text.
+        const QSignalBlocker quietStakeBox(Text3);
+        wiz1->addItems(StakeList);
+        Text3->addItems(StakeList);
+        // Adding items to an editable box picks the first one; the placeholder must stay.
+        wiz1->setCurrentIndex(-1);
+        wiz1->setEditText(QStringLiteral("Enter Your Stake......"));
+        Text3->setCurrentIndex(-1);
+        Text3->setEditText(QStringLiteral("Enter Your Stake......"));
+    }
 
     Label25->setText(QStringLiteral("Game Started At: ")
                      + services().timeOfDay().toString(QStringLiteral("hh:mm:ss")));

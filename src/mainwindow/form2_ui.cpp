@@ -1,4 +1,5 @@
 #include "form2.h"
+#include "toolbaricons.h"
 
 #include "common/linklabel.h"
 #include "common/twips.h"
@@ -49,6 +50,8 @@ QComboBox *stakeBox(const QString &name)
     box->setObjectName(name);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
+    // A stake is what the player types: "1" must not grow into "100" from the list.
+    box->setCompleter(nullptr);
     box->setEditText(QStringLiteral("Enter Your Stake......"));
     box->setMinimumContentsLength(22);
     return box;
@@ -115,6 +118,7 @@ void Form2::layoutClient()
     Label57 = label(QStringLiteral("Label57"), QStringLiteral("Label56"));
     for (QLabel *l : {Label24, Label25, Label56, Label57})
         infoBox->addWidget(l);
+    Label57->hide(); // a working copy of the share line, never shown
     top->addWidget(info, 1);
     outer->addLayout(top);
 
@@ -486,7 +490,9 @@ void Form2::buildToolbar()
     Toolbar3 = new QToolBar(QStringLiteral("Toolbar3"), this);
     Toolbar3->setObjectName(QStringLiteral("Toolbar3"));
     Toolbar3->setMovable(false);
+    Toolbar3->setContextMenuPolicy(Qt::PreventContextMenu);
     Toolbar3->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    Toolbar3->setIconSize(QSize(24, 24));
     addToolBar(Toolbar3);
     struct Button {
         const char *caption;
@@ -503,9 +509,16 @@ void Form2::buildToolbar()
         {"HELP", "help", "Help"},
     };
     for (const Button &b : buttons) {
-        QAction *action = Toolbar3->addAction(QString::fromLatin1(b.caption));
-        action->setObjectName(QString::fromLatin1(b.key));
-        action->setData(QString::fromLatin1(b.key));
-        action->setToolTip(QString::fromLatin1(b.tooltip));
+        const QString key = QString::fromLatin1(b.key);
+        QAction *action = Toolbar3->addAction(toolbarIcon(key), QString::fromLatin1(b.caption));
+        action->setObjectName(key);
+        action->setData(key);
+        if (*b.tooltip != '\0') {
+            action->setToolTip(QString::fromLatin1(b.tooltip));
+        } else {
+            // An empty tooltip would fall back to the caption; this button has none at all.
+            action->setToolTip(QStringLiteral(" "));
+            withoutToolTip(Toolbar3->widgetForAction(action));
+        }
     }
 }

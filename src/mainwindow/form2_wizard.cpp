@@ -1,15 +1,139 @@
 #include "form2.h"
 
-void Form2::Command12_Click() {}
-void Form2::Command200_Click() {}
-void Form2::Option11_Click() {}
-void Form2::Option12_Click() {}
-void Form2::Option13_Click() {}
-void Form2::Option14_Click() {}
-void Form2::Option15_Click() {}
-void Form2::chooseWizardRunner(int) {}
-void Form2::cmdst_Click() {}
-void Form2::Command19_Click() {}
-void Form2::Command17_Click() {}
-void Form2::Check1_Click() {}
-void Form2::Command112_Click() {}
+#include "common/dialogs.h"
+#include "common/numbers.h"
+#include "common/paths.h"
+#include "common/twips.h"
+#include "common/valuefile.h"
+
+namespace {
+const QString WizardFlagFile = QStringLiteral("\\data\\hwiz04.dll");
+const QString StakePlaceholder = QStringLiteral("Enter Your Stake......");
+// The wizard's own ceiling; the stake check behind it holds the real limits.
+constexpr double WizardStakeCeiling = 801;
+} // namespace
+
+// The wizard places no bet of its own: every step drives the ordinary betting handlers, so
+// their checks, messages and states hold unchanged.
+
+void Form2::Command12_Click()
+{
+    const QString stake = wiz1->currentText();
+    // Only numbers go on to the stake box: the box is editable, and a typed word would
+    // otherwise reach the stake box's hidden trigger texts.
+    const std::optional<double> amount = toDouble(stake);
+    if (stake == StakePlaceholder || !amount) {
+        msgBox(QStringLiteral("Please Select A Stake"));
+        return;
+    }
+    if (*amount >= WizardStakeCeiling) {
+        msgBox(QStringLiteral("Please enter a stake less than 800"));
+        return;
+    }
+    Text3->setEditText(stake);
+    Command10_Click();
+}
+
+void Form2::Command200_Click()
+{
+    // Place Bet waits for a runner, whichever button confirmed the stake.
+    Command1->setEnabled(false);
+    for (int k = 1; k <= 5; ++k) {
+        QRadioButton *choice = wizardRunner(k);
+        choice->setText(runner(k)->text());
+        // The last race's choice must not look made while Select Your Horse waits for one.
+        choice->setAutoExclusive(false);
+        choice->setChecked(false);
+        choice->setAutoExclusive(true);
+        choice->show();
+    }
+    Command12->hide();
+    wiz1->hide();
+    Label46->setText(QStringLiteral("STEP 2:"));
+    Label47->show();
+    Label48->show();
+    Label49->show();
+    Command19->setEnabled(false);
+    Command19->show();
+    cmdst->show();
+}
+
+void Form2::chooseWizardRunner(int k)
+{
+    runner(k)->setChecked(true);
+    switch (k) {
+    case 1: Option1_Click(); break;
+    case 2: Option2_Click(); break;
+    case 3: Option3_Click(); break;
+    case 4: Option4_Click(); break;
+    default: Option5_Click(); break;
+    }
+    Command19->setEnabled(true);
+}
+
+void Form2::Option11_Click()
+{
+    chooseWizardRunner(1);
+}
+
+void Form2::Option12_Click()
+{
+    chooseWizardRunner(2);
+}
+
+void Form2::Option13_Click()
+{
+    chooseWizardRunner(3);
+}
+
+void Form2::Option14_Click()
+{
+    chooseWizardRunner(4);
+}
+
+void Form2::Option15_Click()
+{
+    chooseWizardRunner(5);
+}
+
+void Form2::cmdst_Click()
+{
+    Command9_Click();
+    cmdst->hide();
+}
+
+void Form2::Command19_Click()
+{
+    Command1_Click();
+    Command19->hide();
+    for (int k = 1; k <= 5; ++k)
+        wizardRunner(k)->hide();
+    Label46->setText(QStringLiteral("STEP 3:"));
+    Label47->hide();
+    Label48->hide();
+    Label49->hide();
+    Command17->show();
+    cmdst->hide();
+}
+
+void Form2::Command17_Click()
+{
+    Command3_Click();
+    Command17->hide();
+    // The settlement brings the stake box and its button back; the step name changes now.
+    Label46->setText(QStringLiteral("STEP 1:"));
+}
+
+void Form2::Check1_Click()
+{
+    if (Check1->isChecked())
+        ValueFile::write(gamePath(WizardFlagFile), QStringLiteral("0"));
+}
+
+void Form2::Command112_Click()
+{
+    Label40->hide();
+    ValueFile::write(gamePath(WizardFlagFile),
+                     Check1->isChecked() ? QStringLiteral("0") : QStringLiteral("1"));
+    resize(width() - twipsToPixels(WizardStripTwips), height());
+}

@@ -1,0 +1,457 @@
+#include "support/gametest.h"
+#include "support/login.h"
+
+#include "common/dialogs.h"
+#include "common/globals.h"
+#include "common/registry.h"
+#include "common/statusbar.h"
+#include "mainwindow/form2.h"
+#include "profiles/frmcontrol.h"
+#include "profiles/userprofile.h"
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <QToolTip>
+
+class MenusTest : public GameTest
+{
+    Q_OBJECT
+
+    // Default profiles and slot `slot` logged in through the real login window.
+    Form2 *play(int slot = 1, const QString &country = QStringLiteral("United Kingdom"))
+    {
+        writeDefaultProfiles(country);
+        return logIn(slot);
+    }
+
+    // The bytes of all ten files of a slot, to prove that nothing was saved.
+    QList<QByteArray> slotFiles(int slot) const
+    {
+        QList<QByteArray> all;
+        for (const QString &suffix : UserProfile::allSuffixes())
+            all << bytes(UserProfile::file(slot, suffix));
+        return all;
+    }
+
+    static QToolButton *toolButton(Form2 *main, const QString &key)
+    {
+        auto *button = qobject_cast<QToolButton *>(
+            main->Toolbar3->widgetForAction(ctl<QAction>(main->Toolbar3, key)));
+        if (!button)
+            qFatal("no tool button for %s", qPrintable(key));
+        return button;
+    }
+
+    // Top-level windows the player can see.
+    static QWidgetList shownWindows()
+    {
+        QWidgetList shown;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->isWindow() && w->isVisible() && !qobject_cast<QMenu *>(w))
+                shown << w;
+        }
+        return shown;
+    }
+
+    void checkBox(int index, const QString &text, const QString &title, MsgIcon icon,
+                  MsgButtons buttons) const
+    {
+        QVERIFY(index < sv().boxes.size());
+        const ScriptedServices::Box &box = sv().boxes[index];
+        QCOMPARE(box.text, text);
+        QCOMPARE(box.title, title);
+        QCOMPARE(box.icon, icon);
+        QCOMPARE(box.buttons, buttons);
+    }
+
+private slots:
+    void questionsDeclinedChangeNothing_data()
+    {
+        QTest::addColumn<bool>("logOff");
+        QTest::addColumn<MsgResult>("answer");
+        QTest::newRow("reset, No") << false << MsgResult::No;
+        QTest::newRow("reset, Cancel") << false << MsgResult::Cancel;
+        QTest::newRow("log off, No") << true << MsgResult::No;
+        QTest::newRow("log off, Cancel") << true << MsgResult::Cancel;
+    }
+
+    void questionsDeclinedChangeNothing()
+    {
+        QFETCH(bool, logOff);
+        QFETCH(MsgResult, answer);
+        Form2 *main = play(2);
+        QVERIFY(main);
+        main->Text1->setText(QStringLiteral("1234"));
+        main->Text2->setText(QStringLiteral("77"));
+        const QList<QByteArray> before = slotFiles(2);
+
+        sv().answers.enqueue(answer);
+        (logOff ? main->diffuser : main->rest)->trigger();
+
+        QCOMPARE(sv().boxes.size(), 1);
+        if (logOff)
+            checkBox(0, "Are You Sure You Wish To Log Off?", "QUESTION", MsgIcon::None,
+                     MsgButtons::YesNoCancel);
+        else
+            checkBox(0, "Are You Sure You Want To Reset Your Cash & Debt Back To 500?",
+                     "Reset All Your Data?", MsgIcon::None, MsgButtons::YesNoCancel);
+        QCOMPARE(main->Text1->text(), QStringLiteral("1234"));
+        QCOMPARE(main->Text2->text(), QStringLiteral("77"));
+        QCOMPARE(slotFiles(2), before);
+        QVERIFY(!main->Timer2->isActive());
+        QCOMPARE(UserSlot, qint16(0));
+        QVERIFY(main->isVisible());
+        QVERIFY(!loadedForm<frmcontrol>());
+    }
+
+    void resetPutsCashAndDebtBackTo500()
+    {
+        // The message keeps its pound sign whatever the player's currency.
+        Form2 *main = play(3, QStringLiteral("Eire"));
+        QVERIFY(main);
+        QCOMPARE(main->curr->text(), QStringLiteral("$"));
+        main->Text1->setText(QStringLiteral("98765"));
+        main->Text2->setText(QStringLiteral("4321"));
+        main->Label16->setText(QStringLiteral("Mr Ed"));
+        main->Option2->setText(QStringLiteral("Shergar"));
+
+        sv().answers.enqueue(MsgResult::Yes);
+        main->rest->trigger();
+
+        QCOMPARE(sv().boxes.size(), 2);
+        checkBox(1, "Cash & Debt Are Now Reset To £500", AppTitle, MsgIcon::None, MsgButtons::Ok);
+        QCOMPARE(main->Text1->text(), QStringLiteral("500"));
+        QCOMPARE(main->Text2->text(), QStringLiteral("500"));
+        QCOMPARE(main->Label16->text(), QStringLiteral("Mr Ed"));
+        QCOMPARE(bytes(UserProfile::file(3, UserProfile::Cash)), QByteArray("500\r\n"));
+        QCOMPARE(bytes(UserProfile::file(3, UserProfile::Debt)), QByteArray("500\r\n"));
+        // The rest of the window is saved as it stands, not reset.
+        QCOMPARE(bytes(UserProfile::file(3, UserProfile::Share)), QByteArray("Mr Ed\r\n"));
+        QCOMPARE(bytes(UserProfile::file(3, UserProfile::horse(1))), QByteArray("Red Rum\r\n"));
+        QCOMPARE(bytes(UserProfile::file(3, UserProfile::horse(2))), QByteArray("Shergar\r\n"));
+        // A save with its display, for the slot in the window, and nothing for the login window.
+        QCOMPARE(UserSlot, qint16(3));
+        QVERIFY(main->Timer2->isActive());
+        QVERIFY(!loadedForm<frmcontrol>());
+    }
+
+    void exitSavesSilentlyAndEnds()
+    {
+        Form2 *main = play(2);
+        QVERIFY(main);
+        main->Text1->setText(QStringLiteral("4321"));
+        main->Label16->setText(QStringLiteral("Arkle"));
+
+        main->exit->trigger();
+
+        QCOMPARE(sv().programEnds, 1);
+        QVERIFY(sv().boxes.isEmpty());
+        QCOMPARE(bytes(UserProfile::file(2, UserProfile::Cash)), QByteArray("4321\r\n"));
+        QCOMPARE(bytes(UserProfile::file(2, UserProfile::Share)), QByteArray("Arkle\r\n"));
+        // The silent save: no display, no change of UserSlot, no other window.
+        QVERIFY(!main->Timer2->isActive());
+        QCOMPARE(UserSlot, qint16(0));
+        QCOMPARE(shownWindows(), QWidgetList{main});
+    }
+
+    void closingTheMainWindowSavesAndEnds()
+    {
+        Form2 *main = play(4);
+        QVERIFY(main);
+        main->Text1->setText(QStringLiteral("777"));
+        main->Text2->setText(QStringLiteral("12"));
+
+        QVERIFY(main->close());
+        flushDeletes();
+
+        QCOMPARE(sv().programEnds, 1);
+        QVERIFY(sv().boxes.isEmpty());
+        QCOMPARE(bytes(UserProfile::file(4, UserProfile::Cash)), QByteArray("777\r\n"));
+        QCOMPARE(bytes(UserProfile::file(4, UserProfile::Debt)), QByteArray("12\r\n"));
+        QCOMPARE(UserSlot, qint16(0));
+        QVERIFY(!loadedForm<Form2>());
+        QVERIFY(shownWindows().isEmpty());
+    }
+
+    void logOffHandsTheRaceCardToTheNextPlayer()
+    {
+        writeDefaultProfiles();
+        put(UserProfile::file(2, UserProfile::Cash), "2500\r\n");
+        put(UserProfile::file(2, UserProfile::Share), "Shergar\r\n");
+        put(UserProfile::file(2, UserProfile::horse(1)), "Arkle\r\n");
+        Form2 *main = logIn(1);
+        QVERIFY(main);
+        QStringList card;
+        for (int k = 1; k <= 5; ++k)
+            card << main->oddsLabel(k)->text() << main->Label44[std::size_t(k - 1)]->text();
+        const QString tip = main->Label56->text();
+        QVERIFY(!tip.isEmpty());
+        main->Text1->setText(QStringLiteral("650"));
+
+        sv().answers.enqueue(MsgResult::Yes);
+        main->diffuser->trigger();
+
+        // Saved with its display, the main window hidden but kept, a new login window shown.
+        QCOMPARE(bytes(UserProfile::file(1, UserProfile::Cash)), QByteArray("650\r\n"));
+        QCOMPARE(UserSlot, qint16(1));
+        QVERIFY(main->Timer2->isActive());
+        QVERIFY(main->isHidden());
+        QCOMPARE(loadedForm<Form2>(), main);
+        frmcontrol *login = loadedForm<frmcontrol>();
+        QVERIFY(login && login->isVisible());
+        QCOMPARE(login->combo1->count(), 5);
+
+        QCOMPARE(logIn(2), main);
+        QVERIFY(main->isVisible());
+        QStringList cardAfter;
+        for (int k = 1; k <= 5; ++k)
+            cardAfter << main->oddsLabel(k)->text() << main->Label44[std::size_t(k - 1)]->text();
+        QCOMPARE(cardAfter, card);
+        QCOMPARE(main->Label56->text(), tip);
+        QCOMPARE(main->Text1->text(), QStringLiteral("2500"));
+        QCOMPARE(main->Option1->text(), QStringLiteral("Arkle"));
+        QCOMPARE(main->Label16->text(), QStringLiteral("Shergar"));
+        QCOMPARE(main->Label24->text(), QStringLiteral("Welcome: user2"));
+        QCOMPARE(main->Label23->text(), QStringLiteral("2"));
+        QCOMPARE(sv().boxes.size(), 1);
+    }
+
+    void logOffShowsALoginWindowLoadedMeanwhile()
+    {
+        // A money action may have loaded a hidden login window; that one is shown, not a second.
+        Form2 *main = play(1);
+        QVERIFY(main);
+        frmcontrol *hidden = form<frmcontrol>();
+        hidden->txtcash->setText(QStringLiteral("4444"));
+        QVERIFY(hidden->isHidden());
+
+        sv().answers.enqueue(MsgResult::Yes);
+        main->diffuser->trigger();
+        QCOMPARE(loadedForm<frmcontrol>(), hidden);
+        QVERIFY(hidden->isVisible());
+        QCOMPARE(hidden->txtcash->text(), QStringLiteral("4444"));
+    }
+
+    void grandNationalEntry_data()
+    {
+        const QString noShare = UserProfile::NoShares;
+        const QString noShareText = QStringLiteral(
+            "You Cannot Go To The GrandNational Because You Don't Own Any Shares In Any Horse");
+        const QString poorText =
+            QStringLiteral("Youy Dont Have Enough Money To Enter Your Horse Into The "
+                           "GrandNational. You Need At Least £30,000 To Enter");
+        QTest::addColumn<QString>("share");
+        QTest::addColumn<QString>("cash");
+        QTest::addColumn<QString>("refusal");
+        const QString share = QStringLiteral("Mr Ed");
+        // The share is asked for before the cash is looked at.
+        QTest::newRow("no share, rich") << noShare << "30000" << noShareText;
+        QTest::newRow("no share, cash unreadable") << noShare << "lots" << noShareText;
+        QTest::newRow("29,999") << share << "29999" << poorText;
+        QTest::newRow("negative") << share << "-30000" << poorText;
+        QTest::newRow("cash unreadable") << share << "30000abc" << poorText;
+        QTest::newRow("cash empty") << share << "" << poorText;
+        QTest::newRow("exactly 30,000") << share << "30000" << QString();
+        QTest::newRow("30,000 with blanks") << share << " 30000 " << QString();
+        QTest::newRow("rich") << share << "2147483647" << QString();
+        // Only the exact share line means no share.
+        QTest::newRow("share line in another case") << noShare.toLower() << "30000" << QString();
+    }
+
+    void grandNationalEntry()
+    {
+        QFETCH(QString, share);
+        QFETCH(QString, cash);
+        QFETCH(QString, refusal);
+        Form2 *main = play(1);
+        QVERIFY(main);
+        main->Label16->setText(share);
+        main->Text1->setText(cash);
+        const QList<QByteArray> before = slotFiles(1);
+
+        main->sendgn->trigger();
+
+        if (refusal.isEmpty()) {
+            QVERIFY(sv().boxes.isEmpty());
+        } else {
+            QCOMPARE(sv().boxes.size(), 1);
+            checkBox(0, refusal, AppTitle, MsgIcon::Critical, MsgButtons::Ok);
+        }
+        // Nothing is charged yet, even when both checks pass, and nothing is saved.
+        QCOMPARE(main->Text1->text(), cash);
+        QCOMPARE(slotFiles(1), before);
+        QCOMPARE(shownWindows(), QWidgetList{main});
+    }
+
+    void toolbarButtonsDoWhatTheirMenuItemsDo()
+    {
+        Form2 *main = play(2);
+        QVERIFY(main);
+
+        // SAVE is the menu's Save All Data.
+        main->Text1->setText(QStringLiteral("1111"));
+        toolButton(main, "save")->click();
+        QCOMPARE(bytes(UserProfile::file(2, UserProfile::Cash)), QByteArray("1111\r\n"));
+        QCOMPARE(UserSlot, qint16(2));
+        QVERIFY(main->Timer2->isActive());
+        QCOMPARE(main->statusBar1()->panelText(2), QStringLiteral("Saving:"));
+        main->Text1->setText(QStringLiteral("2222"));
+        main->saveme->trigger();
+        QCOMPARE(bytes(UserProfile::file(2, UserProfile::Cash)), QByteArray("2222\r\n"));
+        QVERIFY(sv().boxes.isEmpty());
+
+        // RESET asks first, as the menu item does.
+        sv().answers.enqueue(MsgResult::No);
+        toolButton(main, "reset")->click();
+        QCOMPARE(main->Text1->text(), QStringLiteral("2222"));
+        sv().answers.enqueue(MsgResult::Yes);
+        toolButton(main, "reset")->click();
+        QCOMPARE(main->Text1->text(), QStringLiteral("500"));
+        QCOMPARE(bytes(UserProfile::file(2, UserProfile::Cash)), QByteArray("500\r\n"));
+
+        // Help, the maker's page, and the two whose windows open nothing yet.
+        PendingUrl = QStringLiteral("somewhere");
+        toolButton(main, "help")->click();
+        QCOMPARE(main->Text13->text(), QStringLiteral("\\whats\\stallixhelpmain.htm"));
+        toolButton(main, "qurba")->click();
+        QCOMPARE(PendingUrl, QStringLiteral("http://www.tellary-networks.example/"));
+        toolButton(main, "rename")->click();
+        toolButton(main, "restore")->click();
+        QCOMPARE(sv().boxes.size(), 3);
+        QCOMPARE(shownWindows(), QWidgetList{main});
+
+        // Keys are matched exactly: another case is no key of the toolbar.
+        QAction stranger(QStringLiteral("SAVE"));
+        stranger.setData(QStringLiteral("SAVE"));
+        main->Text1->setText(QStringLiteral("3333"));
+        main->Toolbar3_ButtonClick(&stranger);
+        QCOMPARE(bytes(UserProfile::file(2, UserProfile::Cash)), QByteArray("500\r\n"));
+
+        // Log Off asks and leaves, as the menu item does.
+        sv().answers.enqueue(MsgResult::Cancel);
+        toolButton(main, "Log_Off")->click();
+        QVERIFY(main->isVisible());
+        sv().answers.enqueue(MsgResult::Yes);
+        toolButton(main, "Log_Off")->click();
+        QCOMPARE(sv().boxTexts().mid(3),
+                 QStringList(2, QStringLiteral("Are You Sure You Wish To Log Off?")));
+        QVERIFY(main->isHidden());
+        QVERIFY(loadedForm<frmcontrol>() && loadedForm<frmcontrol>()->isVisible());
+        QCOMPARE(bytes(UserProfile::file(2, UserProfile::Cash)), QByteArray("3333\r\n"));
+    }
+
+    void toolbarLooksAsDesigned()
+    {
+        Form2 *main = play(1);
+        QVERIFY(main);
+        const QStringList keys = {"Log_Off", "save", "restore", "rename", "reset", "qurba", "help"};
+        QStringList shownKeys;
+        for (QAction *action : main->Toolbar3->actions()) {
+            shownKeys << action->data().toString();
+            QVERIFY2(!action->icon().isNull(), qPrintable(action->objectName()));
+        }
+        QCOMPARE(shownKeys, keys);
+
+        // The restore button has no tooltip: its caption must not stand in for one.
+        QToolButton *save = toolButton(main, "save");
+        QToolButton *restore = toolButton(main, "restore");
+        QCOMPARE(save->toolTip(), QStringLiteral("Save Data For Current User"));
+        QVERIFY(restore->toolTip().trimmed().isEmpty());
+        QHelpEvent ask(QEvent::ToolTip, QPoint(2, 2), restore->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(restore, &ask);
+        QVERIFY(!QToolTip::isVisible());
+        QHelpEvent askSave(QEvent::ToolTip, QPoint(2, 2), save->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(save, &askSave);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), QStringLiteral("Save Data For Current User"));
+        QToolTip::hideText();
+    }
+
+    void menuItemsWithoutTheirWindows()
+    {
+        Form2 *main = play(1);
+        QVERIFY(main);
+        main->what->trigger();
+        QCOMPARE(main->Text13->text(), QStringLiteral("\\whats\\whatsnew6.htm"));
+        main->mnuHelp->trigger();
+        QCOMPARE(main->Text13->text(), QStringLiteral("\\whats\\stallixhelpmain.htm"));
+
+        // Credits: the local page, and the credits flag cleared so they show at the end again.
+        PendingUrl = QStringLiteral("http://elsewhere.example/");
+        put("\\data\\show.hor", "1\r\n");
+        main->mnuCredit->trigger();
+        QCOMPARE(PendingUrl, QString());
+        QCOMPARE(bytes("\\data\\show.hor"), QByteArray(" 0 \r\n"));
+
+        for (QAction *item : {main->reqgn, main->mnuShowhall, main->backup, main->update,
+                              main->mnuoption, main->about})
+            item->trigger();
+        QVERIFY(sv().boxes.isEmpty());
+        QCOMPARE(shownWindows(), QWidgetList{main});
+
+        // The MultiUser handler opens a login window beside the main window.
+        main->cntrl_Click();
+        QVERIFY(main->isVisible());
+        QVERIFY(loadedForm<frmcontrol>() && loadedForm<frmcontrol>()->isVisible());
+    }
+
+    void switchedOffEntriesStayUnavailable()
+    {
+        Form2 *main = play(1);
+        QVERIFY(main);
+        QVERIFY(!main->cntrl->isEnabled());
+        QVERIFY(!main->honline->menuAction()->isEnabled());
+        // A disabled entry cannot be chosen: no login window comes up.
+        main->cntrl->trigger();
+        QVERIFY(!loadedForm<frmcontrol>());
+    }
+
+    void shortcutsReachTheMenuItems()
+    {
+        Form2 *main = play(5);
+        QVERIFY(main);
+        QVERIFY(QTest::qWaitForWindowActive(main));
+
+        main->Text1->setText(QStringLiteral("9090"));
+        QTest::keyClick(main, Qt::Key_F2);
+        QCOMPARE(bytes(UserProfile::file(5, UserProfile::Cash)), QByteArray("9090\r\n"));
+
+        sv().answers.enqueue(MsgResult::Cancel);
+        QTest::keyClick(main, Qt::Key_L, Qt::ControlModifier);
+        sv().answers.enqueue(MsgResult::No);
+        QTest::keyClick(main, Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(sv().boxTexts(),
+                 (QStringList{"Are You Sure You Wish To Log Off?",
+                              "Are You Sure You Want To Reset Your Cash & Debt Back To 500?"}));
+
+        QTest::keyClick(main, Qt::Key_F1);
+        QCOMPARE(main->Text13->text(), QStringLiteral("\\whats\\stallixhelpmain.htm"));
+
+        QSignalSpy backup(main->backup, &QAction::triggered);
+        QSignalSpy options(main->mnuoption, &QAction::triggered);
+        QTest::keyClick(main, Qt::Key_F9);
+        QTest::keyClick(main, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(backup.count(), 1);
+        QCOMPARE(options.count(), 1);
+
+        QTest::keyClick(main, Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(sv().programEnds, 1);
+    }
+
+    void saveDisplayRunsOnItsTimer()
+    {
+        Form2 *main = play(1);
+        QVERIFY(main);
+        main->saveme->trigger();
+        QVERIFY(main->Timer2->isActive());
+        QTRY_VERIFY(main->progSave->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!main->Timer2->isActive(), 5000);
+        QVERIFY(main->progSave->isHidden());
+        QCOMPARE(main->statusBar1()->panelText(2), QString());
+    }
+};
+
+QTEST_MAIN(MenusTest)
+#include "tst_menus.moc"
