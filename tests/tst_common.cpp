@@ -1,5 +1,6 @@
 #include "support/gametest.h"
 
+#include "common/desktopservices.h"
 #include "common/globals.h"
 #include "common/numbers.h"
 #include "common/paths.h"
@@ -10,6 +11,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QSet>
 
 #include <limits>
 
@@ -51,6 +53,7 @@ private slots:
     void gameAndWindowsPaths();
     void drawsUseScriptedFractions();
     void twipsConvertAt96Dpi();
+    void desktopDrawsNeverRepeatAfterAReseed();
 };
 
 void TestCommon::wholeConversion_data()
@@ -278,6 +281,21 @@ void TestCommon::twipsConvertAt96Dpi()
     QCOMPARE(twipsToPixels(4000), 266);
     QCOMPARE(twipsToPixels(1500), 100);
     QCOMPARE(pixelsToTwips(100), 1500);
+}
+
+void TestCommon::desktopDrawsNeverRepeatAfterAReseed()
+{
+    // The game reseeds before almost every draw, often within one clock tick: the reseed must
+    // stir the sequence on, never start it again.
+    DesktopServices desktop;
+    QSet<double> seen;
+    for (int i = 0; i < 1000; ++i) {
+        desktop.randomize();
+        const double fraction = desktop.rnd();
+        QVERIFY(fraction >= 0.0 && fraction < 1.0);
+        seen.insert(fraction);
+    }
+    QCOMPARE(seen.size(), 1000);
 }
 
 QTEST_MAIN(TestCommon)

@@ -71,6 +71,8 @@ Form2::Form2(QWidget *parent) : QMainWindow(parent)
 
     Timer1->start();
     Timer3->start();
+    // A player comes to the window to bet: the stake box takes the keys first.
+    Text3->setFocus();
 }
 
 Form2::~Form2() = default;

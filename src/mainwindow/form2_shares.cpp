@@ -18,6 +18,7 @@ void Form2::Command4_Click()
         const QString price = digits(prices[k - 1]);
         priceBox(k)->setText(price);
         shownPrice(k)->setText(price);
+        shownPrice(k)->show();
         forSale(k)->setText(runner(k)->text());
         forSale(k)->show();
     }

@@ -312,7 +312,9 @@ void Form2::buildSharesTab(QWidget *tab)
     Label54 = label(QStringLiteral("Label54"), QStringLiteral("0"));
     Label55 = label(QStringLiteral("Label55"), QStringLiteral("0"));
     for (int k = 1; k <= 5; ++k) {
+        // The prices stand beside their horses, which the first price check brings up.
         forSale(k)->hide();
+        shownPrice(k)->hide();
         grid->addWidget(forSale(k), k, 0);
         grid->addWidget(shownPrice(k), k, 1);
     }
