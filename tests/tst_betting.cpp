@@ -37,6 +37,7 @@ private slots:
     void triggerTexts();
     void listPickIsAClick();
     void linkLook();
+    void typingReplacesThePlaceholder();
 
 private:
     // Slot 1 logged in (United Kingdom, so "£"), with the given cash and known odds 15, 25,
@@ -509,6 +510,26 @@ void TestBetting::linkLook()
     QVERIFY(link->font().underline());
     QTest::mouseClick(link, Qt::LeftButton);
     QVERIFY(link->font().underline());
+}
+
+void TestBetting::typingReplacesThePlaceholder()
+{
+    Form2 *main = mainWindow(QStringLiteral("500"));
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    main->Text1->setFocus();
+    main->Text3->setFocus();
+    QCoreApplication::processEvents(); // the selection follows the focus, one turn later
+    QTest::keyClicks(main->Text3->lineEdit(), QStringLiteral("100"));
+    QCOMPARE(main->Text3->currentText(), QStringLiteral("100"));
+    QCOMPARE(main->Label10->text(), QStringLiteral("100"));
+
+    // Anything else in the box is kept: the player edits it.
+    main->Text1->setFocus();
+    main->Text3->setFocus();
+    QCoreApplication::processEvents();
+    QTest::keyClicks(main->Text3->lineEdit(), QStringLiteral("0"));
+    QCOMPARE(main->Text3->currentText(), QStringLiteral("1000"));
 }
 
 QTEST_MAIN(TestBetting)

@@ -1,6 +1,7 @@
 #include "form2.h"
 
 #include "common/linklabel.h"
+#include "common/placement.h"
 #include "common/statusbar.h"
 #include "common/twips.h"
 #include "profiles/frmcontrol.h"
@@ -68,6 +69,7 @@ Form2::Form2(QWidget *parent) : QMainWindow(parent)
                              height);
     central->setMinimumHeight(height);
     resize(twipsToPixels(NormalWidthTwips), sizeHint().height());
+    centreOnScreen(this);
 
     Timer1->start();
     Timer3->start();
@@ -134,11 +136,18 @@ QLabel *Form2::shownPrice(int k) const
 
 bool Form2::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+    if (wizardStrip && watched == centralWidget() && event->type() == QEvent::Resize) {
         // The client keeps its normal width; only its height follows the window.
         const int height = centralWidget()->height();
         m_client->resize(m_client->width(), height);
         wizardStrip->resize(wizardStrip->width(), height);
+    }
+    if ((watched == Text3 || watched == wiz1) && event->type() == QEvent::FocusIn) {
+        // The placeholder is there to be typed over: entering the box selects it, so the
+        // first key replaces it instead of being added to it.
+        QLineEdit *edit = static_cast<QComboBox *>(watched)->lineEdit();
+        if (edit->text() == QLatin1String("Enter Your Stake......"))
+            QTimer::singleShot(0, edit, &QLineEdit::selectAll);
     }
     if (watched == Text10) {
         // The amount box looks flat while it has the focus and sunken otherwise.

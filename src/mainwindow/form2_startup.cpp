@@ -2,6 +2,7 @@
 
 #include "common/numbers.h"
 #include "common/paths.h"
+#include "common/placement.h"
 #include "common/services.h"
 #include "common/statusbar.h"
 #include "common/twips.h"
@@ -37,6 +38,7 @@ void Form2::Form_Load()
         ValueFile::write(flagPath, QStringLiteral("0"));
         Label40->show();
         resize(width() + twipsToPixels(WizardStripTwips), height());
+        centreOnScreen(this);
     }
 
     // Start tab option: " 1 " gives the tabbed-dialog look (0), anything else the

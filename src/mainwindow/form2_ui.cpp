@@ -165,6 +165,7 @@ void Form2::buildBettingTab(QWidget *tab)
     auto *stakeRow = new QHBoxLayout;
     Label27 = label(QStringLiteral("Label27"), QStringLiteral("Place Your Stake Here:"));
     Text3 = stakeBox(QStringLiteral("Text3"));
+    Text3->installEventFilter(this);
     Label27->setBuddy(Text3);
     Command10 = button(QStringLiteral("Command10"), QStringLiteral("Place Your &Stake"));
     stakeRow->addWidget(Label27);
@@ -399,6 +400,7 @@ void Form2::buildWizardStrip()
     step.setBold(true);
     Label46->setFont(step);
     wiz1 = stakeBox(QStringLiteral("wiz1"));
+    wiz1->installEventFilter(this);
     Command12 = button(QStringLiteral("Command12"), QStringLiteral("Select Current Stake"));
     Option11 = option(QStringLiteral("Option11"), QStringLiteral("Option11"));
     Option12 = option(QStringLiteral("Option12"), QStringLiteral("Option11"));

@@ -2,6 +2,7 @@
 
 #include "common/linklabel.h"
 #include "common/paths.h"
+#include "common/placement.h"
 #include "common/valuefile.h"
 #include "profiles/countries.h"
 #include "profiles/form14.h"
@@ -97,8 +98,7 @@ Form1::Form1(QWidget *parent)
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 
     adjustSize();
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 Form1::~Form1() = default;

@@ -2,6 +2,7 @@
 
 #include "common/dialogs.h"
 #include "common/paths.h"
+#include "common/placement.h"
 #include "common/valuefile.h"
 #include "profiles/countries.h"
 #include "profiles/frmcontrol.h"
@@ -137,8 +138,7 @@ Form14::Form14(QWidget *parent)
     connect(Timer1, &QTimer::timeout, this, &Form14::Timer1_Timer);
 
     adjustSize();
-    if (screen)
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 Form14::~Form14() = default;

@@ -2,6 +2,7 @@
 
 #include "common/dialogs.h"
 #include "common/linklabel.h"
+#include "common/placement.h"
 #include "common/services.h"
 #include "common/twips.h"
 #include "firstrun.h"
@@ -206,6 +207,10 @@ frmcontrol::frmcontrol(QWidget *parent) : QWidget(parent)
     connect(Command2, &QPushButton::clicked, this, &frmcontrol::Command2_Click);
     connect(Command4, &QPushButton::clicked, this, &frmcontrol::Command4_Click);
     connect(Timer1, &QTimer::timeout, this, &frmcontrol::Timer1_Timer);
+    // Enter in the password box confirms, as a player expects.
+    connect(Text11, &QLineEdit::returnPressed, this, &frmcontrol::Command10_Click);
+
+    centreOnScreen(this);
 }
 
 frmcontrol::~frmcontrol() = default;

@@ -2,6 +2,7 @@
 
 #include "common/dialogs.h"
 #include "common/numbers.h"
+#include "common/placement.h"
 #include "form4.h"
 #include "mainwindow/form2.h"
 #include "racepictures.h"
@@ -108,6 +109,8 @@ Form13::Form13(QWidget *parent) : QWidget(parent)
     column->addLayout(note);
     column->addLayout(answers);
     setFixedWidth(520);
+    adjustSize();
+    centreOnScreen(this);
 
     connect(Command1, &QPushButton::clicked, this, &Form13::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form13::Command2_Click);

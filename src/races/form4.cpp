@@ -1,5 +1,6 @@
 #include "form4.h"
 
+#include "common/placement.h"
 #include "mainwindow/form2.h"
 #include "racepictures.h"
 #include "racerules.h"
@@ -147,6 +148,7 @@ Form4::Form4(QWidget *parent) : QWidget(parent)
                            Picture7->height() + 2 * Margin + BannerHeight);
     setMinimumSize(designSize);
     resize(designSize);
+    centreOnScreen(this);
 
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
