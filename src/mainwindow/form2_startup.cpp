@@ -41,8 +41,8 @@ void Form2::Form_Load()
         centreOnScreen(this);
     }
 
-    // Start tab option: " 1 " gives the tabbed-dialog look (0), anything else the
-    // property-page look (1).
+    // Start tab option: " 1 " gives the flat look (0), anything else the framed
+    // look (1). The tab shown first is always "Betting".
     int startValue = 1;
     QString line;
     if (ValueFile::read(gamePath(StartTabFile), line)) {
