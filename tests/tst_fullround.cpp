@@ -5,6 +5,7 @@
 #include "mainwindow/form2.h"
 #include "mainwindow/racecard.h"
 #include "profiles/userprofile.h"
+#include "races/form13.h"
 #include "races/form4.h"
 
 #include <QEventLoop>
@@ -24,6 +25,7 @@ class TestFullRound : public GameTest
 private slots:
     void backedHorseWinsAndTheNextBetFollows();
     void backedHorseLosesWithTheRealTimers();
+    void shareOwnerDopesAndIsCaught();
 
 private:
     static double draw(int value, int m) { return (value - 0.5) / m; }
@@ -174,6 +176,68 @@ void TestFullRound::backedHorseLosesWithTheRealTimers()
     QCOMPARE(sv().boxTexts().value(1), QStringLiteral("You are placing £200 on this next race"));
     for (int k = 1; k <= 5; ++k)
         QVERIFY(main->runner(k)->isEnabled());
+}
+
+void TestFullRound::shareOwnerDopesAndIsCaught()
+{
+    writeDefaultProfiles();
+    put(UserProfile::file(1, UserProfile::Share), "Mr Ed\r\n");
+    put(UserProfile::file(1, UserProfile::Cash), "5000\r\n");
+    Form2 *main = logIn(1);
+    QVERIFY(main);
+    main->Timer3->stop();
+    sv().boxes.clear();
+
+    offerStake(main, QStringLiteral("100"));
+    clickRunner(main->Option3);
+    const QString winnings = QString::number(main->Label6->text().toInt() * 100);
+    QTest::mouseClick(main->Command1, Qt::LeftButton);
+    QTest::mouseClick(main->Command3, Qt::LeftButton);
+
+    // A share owner is offered the drugs before the race window opens.
+    QVERIFY(!loadedForm<Form4>());
+    Form13 *offer = loadedForm<Form13>();
+    QVERIFY(offer && offer->isVisible());
+    QTest::mouseClick(offer->Command1, Qt::LeftButton);
+    flushDeletes();
+    QVERIFY(!loadedForm<Form13>());
+    QCOMPARE(main->Text1->text(), QStringLiteral("4000"));
+    Form4 *race = loadedForm<Form4>();
+    QVERIFY(race && race->isVisible());
+
+    // Mr Ed leads; then a bill of 750 for food, new odds, a positive test and a fine of 20000.
+    sv().draws << draw(3, 5) << draw(2, 4) << draw(2, 5) << draw(750, 2000);
+    for (int k = 1; k <= 5; ++k)
+        sv().draws << draw(k, OddsRanges[static_cast<std::size_t>(k - 1)]);
+    sv().draws << draw(2, 3) << draw(20000, 30000);
+    QTest::mouseClick(race->Command1, Qt::LeftButton);
+    QPointer<Form4> alive(race);
+    for (int k = 1; k <= 5; ++k)
+        race->horseTimer(k)->stop();
+    const std::array ticks = {&Form4::horse1t_Timer, &Form4::horse2t_Timer,
+                              &Form4::horse3t_Timer, &Form4::horse4t_Timer,
+                              &Form4::horse5t_Timer};
+    for (std::size_t n = 0; race->winner == 0 && n < 20000; ++n)
+        (race->*ticks[n % 5])();
+    flushDeletes();
+    QVERIFY(alive.isNull());
+
+    QCOMPARE(sv().boxTexts().mid(3),
+             (QStringList{"You have been charged £1000 for the drugs",
+                          "The Winner Was Mr Ed (Horse 3)",
+                          " Your horse was the winner! You Have Won £" + winnings,
+                          "The Horse You Own As Won The Race, You Get £10,000 ",
+                          "You have been billed for food charges. This will cost you £750",
+                          "Your horse as been tested for drugs, your horse was proven positive",
+                          "you have been fined £20000 & your horse as been destroyed"}));
+    const QString cash = QString::number(4000 + winnings.toInt() + 10000 - 750 - 20000);
+    QCOMPARE(main->Text1->text(), cash);
+    QCOMPARE(main->Label16->text(), UserProfile::NoShares);
+    // The save at the end holds the whole race: winnings, prize, bill, fine and the lost share.
+    QCOMPARE(bytes(UserProfile::file(1, UserProfile::Cash)), cash.toUtf8() + "\r\n");
+    QCOMPARE(bytes(UserProfile::file(1, UserProfile::Share)), QByteArray("You Have No Shares\r\n"));
+    QCOMPARE(bytes(UserProfile::file(1, UserProfile::Debt)), QByteArray("628\r\n"));
+    checkNoStake(main);
 }
 
 QTEST_MAIN(TestFullRound)
