@@ -31,10 +31,12 @@ void stockProfiles(const QString &folder)
     QDir().mkpath(folder + QStringLiteral("/data"));
     for (int slot = 1; slot <= 5; ++slot) {
         for (const QString &suffix : UserProfile::allSuffixes())
-            ValueFile::write(folder + QLatin1Char('/') + UserProfile::file(slot, suffix).mid(1).replace('\\', '/'),
+            ValueFile::write(folder + QLatin1Char('/')
+                                 + UserProfile::file(slot, suffix).mid(1).replace('\\', '/'),
                              UserProfile::defaultValue(slot, suffix));
     }
-    ValueFile::write(folder + QStringLiteral("/data/horcountry.hor"), QStringLiteral("United Kingdom"));
+    ValueFile::write(folder + QStringLiteral("/data/horcountry.hor"),
+                     QStringLiteral("United Kingdom"));
     ValueFile::write(folder + QStringLiteral("/data/hwiz04.dll"), QStringLiteral("0"));
 }
 } // namespace
@@ -71,8 +73,9 @@ int main(int argc, char *argv[])
     QApplication::processEvents();
     const double playMs = play.nsecsElapsed() / 1e6;
 
-    std::printf("login window shown %.1f ms after process start; main window shown %.1f ms after Play\n",
-                loginMs, playMs);
+    std::printf(
+        "login window shown %.1f ms after process start; main window shown %.1f ms after Play\n",
+        loginMs, playMs);
     unloadAll();
     return 0;
 }

@@ -126,8 +126,8 @@ QStringList TestBetting::snapshot(const Form2 *main)
              main->Command1, main->Command3, main->Command9, main->Option1, main->Option2,
              main->Option3, main->Option4, main->Option5})
         state << w->objectName() + (w->isEnabled() ? "+" : "-");
-    for (const QLabel *l : {main->Label10, main->Label12, main->Label14, main->Label47,
-                            main->Label48, main->Label46})
+    for (const QLabel *l :
+         {main->Label10, main->Label12, main->Label14, main->Label47, main->Label48, main->Label46})
         state << l->objectName() + "=" + l->text();
     state << main->Text3->currentText() << main->Text1->text();
     return state;
@@ -181,9 +181,9 @@ void TestBetting::stakeCheck()
     sv().answers << MsgResult::Yes;
     main->Command10->click();
 
-    QCOMPARE(sv().boxTexts(),
-             (QStringList{"Are You Sure That You Want To Play £" + stake + " On This Race?",
-                          answer}));
+    QCOMPARE(
+        sv().boxTexts(),
+        (QStringList{"Are You Sure That You Want To Play £" + stake + " On This Race?", answer}));
     QCOMPARE(sv().boxes[0].buttons, MsgButtons::YesNo);
     QCOMPARE(sv().boxes[0].icon, MsgIcon::None);
     QCOMPARE(sv().boxes[0].title, Title);
@@ -197,9 +197,8 @@ void TestBetting::stakeCheck()
         return;
     }
     QCOMPARE(main->Label10->text(), stake);
-    for (QWidget *w : std::initializer_list<QWidget *>{main->Text3, main->Command10,
-                                                       main->Command2, main->Command11,
-                                                       main->Command12})
+    for (QWidget *w : std::initializer_list<QWidget *>{main->Text3, main->Command10, main->Command2,
+                                                       main->Command11, main->Command12})
         QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
     for (int k = 1; k <= 5; ++k)
         QVERIFY(main->runner(k)->isEnabled());
@@ -228,10 +227,14 @@ void TestBetting::runnerChoice_data()
     QTest::addColumn<int>("runner");
     QTest::addColumn<QString>("stake");
     QTest::addColumn<QString>("winnings");
-    QTest::newRow("runner 2 at 25 to 1, 100") << 2 << "100" << "2500";
-    QTest::newRow("runner 1 at 15 to 1, 50") << 1 << "50" << "750";
-    QTest::newRow("runner 2, 12.5 keeps its half") << 2 << "12.5" << "312.5";
-    QTest::newRow("runner 5 at 100 to 1, 800") << 5 << "800" << "80000";
+    QTest::newRow("runner 2 at 25 to 1, 100") << 2 << "100"
+                                              << "2500";
+    QTest::newRow("runner 1 at 15 to 1, 50") << 1 << "50"
+                                             << "750";
+    QTest::newRow("runner 2, 12.5 keeps its half") << 2 << "12.5"
+                                                   << "312.5";
+    QTest::newRow("runner 5 at 100 to 1, 800") << 5 << "800"
+                                               << "80000";
 }
 
 void TestBetting::runnerChoice()
@@ -294,7 +297,8 @@ void TestBetting::placeBetWaitsForARunner()
                                         "will win £2500. Good Luck!")});
     QCOMPARE(sv().boxes[0].icon, MsgIcon::Information);
     QCOMPARE(sv().boxes[0].title, AppTitle);
-    QCOMPARE(main->statusBar1()->panelText(3), QStringLiteral("Now Select 'Start Race' - good luck "));
+    QCOMPARE(main->statusBar1()->panelText(3),
+             QStringLiteral("Now Select 'Start Race' - good luck "));
 }
 
 void TestBetting::startTheRace_data()
@@ -302,9 +306,11 @@ void TestBetting::startTheRace_data()
     QTest::addColumn<QString>("share");
     QTest::addColumn<QString>("opens");
     QTest::newRow("no share: the race") << UserProfile::NoShares << "Form4";
-    QTest::newRow("a share: the doping offer") << "Mr Ed" << "Form13";
+    QTest::newRow("a share: the doping offer") << "Mr Ed"
+                                               << "Form13";
     // Only the exact text means no share.
-    QTest::newRow("another case is a share") << "you have no shares" << "Form13";
+    QTest::newRow("another case is a share") << "you have no shares"
+                                             << "Form13";
 }
 
 void TestBetting::startTheRace()
@@ -356,17 +362,18 @@ void TestBetting::tipOncePerAcceptedStake()
     main->Option5->setText(QStringLiteral("Renamed"));
     sv().draws << draw(5, 5);
     main->Command9->click();
-    QCOMPARE(main->Label56->text(), QStringLiteral("Tipwells Predicts That Renamed Will Win This Race"));
+    QCOMPARE(main->Label56->text(),
+             QStringLiteral("Tipwells Predicts That Renamed Will Win This Race"));
 }
 
 void TestBetting::betStates_data()
 {
     QTest::addColumn<int>("state");
-    QTest::addColumn<bool>("stakeOpen");   // Text3 and Command10
+    QTest::addColumn<bool>("stakeOpen"); // Text3 and Command10
     QTest::addColumn<bool>("runnersOpen");
-    QTest::addColumn<bool>("placeBet");    // Command1
-    QTest::addColumn<bool>("start");       // Command3
-    QTest::addColumn<bool>("tip");         // Command9
+    QTest::addColumn<bool>("placeBet"); // Command1
+    QTest::addColumn<bool>("start");    // Command3
+    QTest::addColumn<bool>("tip");      // Command9
     // clang-format off
     QTest::newRow("no stake")        << int(NoStake)        << true  << false << false << false << false;
     QTest::newRow("stake confirmed") << int(StakeConfirmed) << false << true  << false << false << true;
@@ -424,13 +431,23 @@ void TestBetting::triggerTexts_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("runner1");
     QTest::addColumn<QString>("cash");
-    QTest::newRow("lanternquotas") << "lanternquotas" << "Red Rum" << "100000";
-    QTest::newRow("case counts") << "LanternQuotas" << "Red Rum" << "250";
-    QTest::newRow("one letter short") << "lanternquota" << "Red Rum" << "250";
+    QTest::newRow("lanternquotas") << "lanternquotas"
+                                   << "Red Rum"
+                                   << "100000";
+    QTest::newRow("case counts") << "LanternQuotas"
+                                 << "Red Rum"
+                                 << "250";
+    QTest::newRow("one letter short") << "lanternquota"
+                                      << "Red Rum"
+                                      << "250";
     // The administration prompt and the programmer screen have no window yet: the texts stay
     // in the box like any other.
-    QTest::newRow("vault") << "vault" << "Red Rum" << "250";
-    QTest::newRow("programmer's name") << "Peter Arnold Wilkes" << "Peter Arnold Wilkes" << "250";
+    QTest::newRow("vault") << "vault"
+                           << "Red Rum"
+                           << "250";
+    QTest::newRow("programmer's name") << "Peter Arnold Wilkes"
+                                       << "Peter Arnold Wilkes"
+                                       << "250";
 }
 
 void TestBetting::triggerTexts()

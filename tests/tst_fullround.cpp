@@ -75,8 +75,7 @@ void TestFullRound::checkFiles(const QString &cash) const
 {
     QCOMPARE(bytes(UserProfile::file(1, UserProfile::Cash)), cash.toUtf8() + "\r\n");
     QCOMPARE(bytes(UserProfile::file(1, UserProfile::Debt)), QByteArray("628\r\n"));
-    QCOMPARE(bytes(UserProfile::file(1, UserProfile::Share)),
-             QByteArray("You Have No Shares\r\n"));
+    QCOMPARE(bytes(UserProfile::file(1, UserProfile::Share)), QByteArray("You Have No Shares\r\n"));
     for (int h = 1; h <= 5; ++h)
         QCOMPARE(bytes(UserProfile::file(1, UserProfile::horse(h))),
                  UserProfile::DefaultHorses[static_cast<std::size_t>(h - 1)].toUtf8() + "\r\n");
@@ -111,9 +110,8 @@ void TestFullRound::backedHorseWinsAndTheNextBetFollows()
     QPointer<Form4> alive(race);
     for (int k = 1; k <= 5; ++k)
         race->horseTimer(k)->stop(); // the test is the clock
-    const std::array ticks = {&Form4::horse1t_Timer, &Form4::horse2t_Timer,
-                              &Form4::horse3t_Timer, &Form4::horse4t_Timer,
-                              &Form4::horse5t_Timer};
+    const std::array ticks = {&Form4::horse1t_Timer, &Form4::horse2t_Timer, &Form4::horse3t_Timer,
+                              &Form4::horse4t_Timer, &Form4::horse5t_Timer};
     for (std::size_t n = 0; race->winner == 0 && n < 20000; ++n)
         (race->*ticks[n % 5])();
     flushDeletes();
@@ -161,9 +159,8 @@ void TestFullRound::backedHorseLosesWithTheRealTimers()
 
     const QStringList boxes = sv().boxTexts();
     QCOMPARE(boxes.size(), 5);
-    QCOMPARE(boxes.mid(0, 2),
-             (QStringList{"Are You Sure That You Want To Play £250 On This Race?",
-                          "You are placing £250 on this next race"}));
+    QCOMPARE(boxes.mid(0, 2), (QStringList{"Are You Sure That You Want To Play £250 On This Race?",
+                                           "You are placing £250 on this next race"}));
     QVERIFY(boxes[2].startsWith("You Are Betting £250 on Red Rum. If you win, you will win £"));
     QCOMPARE(boxes.mid(3),
              (QStringList{"The Winner Was Desert Orchard (Horse 2)", " Your Horse Lost"}));
@@ -214,22 +211,21 @@ void TestFullRound::shareOwnerDopesAndIsCaught()
     QPointer<Form4> alive(race);
     for (int k = 1; k <= 5; ++k)
         race->horseTimer(k)->stop();
-    const std::array ticks = {&Form4::horse1t_Timer, &Form4::horse2t_Timer,
-                              &Form4::horse3t_Timer, &Form4::horse4t_Timer,
-                              &Form4::horse5t_Timer};
+    const std::array ticks = {&Form4::horse1t_Timer, &Form4::horse2t_Timer, &Form4::horse3t_Timer,
+                              &Form4::horse4t_Timer, &Form4::horse5t_Timer};
     for (std::size_t n = 0; race->winner == 0 && n < 20000; ++n)
         (race->*ticks[n % 5])();
     flushDeletes();
     QVERIFY(alive.isNull());
 
-    QCOMPARE(sv().boxTexts().mid(3),
-             (QStringList{"You have been charged £1000 for the drugs",
-                          "The Winner Was Mr Ed (Horse 3)",
-                          " Your horse was the winner! You Have Won £" + winnings,
-                          "The Horse You Own As Won The Race, You Get £10,000 ",
-                          "You have been billed for food charges. This will cost you £750",
-                          "Your horse as been tested for drugs, your horse was proven positive",
-                          "you have been fined £20000 & your horse as been destroyed"}));
+    QCOMPARE(
+        sv().boxTexts().mid(3),
+        (QStringList{"You have been charged £1000 for the drugs", "The Winner Was Mr Ed (Horse 3)",
+                     " Your horse was the winner! You Have Won £" + winnings,
+                     "The Horse You Own As Won The Race, You Get £10,000 ",
+                     "You have been billed for food charges. This will cost you £750",
+                     "Your horse as been tested for drugs, your horse was proven positive",
+                     "you have been fined £20000 & your horse as been destroyed"}));
     const QString cash = QString::number(4000 + winnings.toInt() + 10000 - 750 - 20000);
     QCOMPARE(main->Text1->text(), cash);
     QCOMPARE(main->Label16->text(), UserProfile::NoShares);

@@ -139,9 +139,9 @@ void TestLoans::payBack()
     ctl<QPushButton>(main, "Command7")->click();
 
     const bool refused = !refusal.isEmpty();
-    QCOMPARE(sv().boxTexts(), QStringList{refused ? refusal
-                                                  : "You Have Paid Back £" + paid
-                                                        + ". You now have £" + cashAfter});
+    QCOMPARE(sv().boxTexts(),
+             QStringList{refused ? refusal
+                                 : "You Have Paid Back £" + paid + ". You now have £" + cashAfter});
     QCOMPARE(sv().boxes.first().icon, refused ? MsgIcon::Critical : MsgIcon::Information);
     QCOMPARE(main->Text1->text(), cashAfter);
     QCOMPARE(main->Text2->text(), debtAfter);

@@ -119,10 +119,12 @@ void TestWizard::stakeGoesToTheQuestion_data()
     QTest::addColumn<QString>("cash");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("step");
-    QTest::newRow("800 of 1000") << "1000" << "You are placing £800 on this next race"
+    QTest::newRow("800 of 1000") << "1000"
+                                 << "You are placing £800 on this next race"
                                  << "STEP 2:";
     // The stake check behind the wizard keeps its own limits.
-    QTest::newRow("800 of 500") << "500" << "you dont have enough cash, please try again"
+    QTest::newRow("800 of 500") << "500"
+                                << "you dont have enough cash, please try again"
                                 << "STEP 1:";
 }
 
@@ -153,8 +155,7 @@ void TestWizard::noAtTheQuestionStaysAtStepOne()
 
     main->Command12->click();
 
-    QCOMPARE(sv().boxTexts(),
-             QStringList{"Are You Sure That You Want To Play £250 On This Race?"});
+    QCOMPARE(sv().boxTexts(), QStringList{"Are You Sure That You Want To Play £250 On This Race?"});
     QCOMPARE(main->Text3->currentText(), QStringLiteral("250"));
     QCOMPARE(main->Label10->text(), QStringLiteral("250"));
     QCOMPARE(main->Label46->text(), QStringLiteral("STEP 1:"));
@@ -367,11 +368,21 @@ void TestWizard::fullRoundThroughTheWizard()
     // The horses run on their ticks until one reaches the line and the race settles itself.
     for (int tick = 0; tick < 100000 && loadedForm<Form4>(); ++tick) {
         switch (tick % 5) {
-        case 0: race->horse1t_Timer(); break;
-        case 1: race->horse2t_Timer(); break;
-        case 2: race->horse3t_Timer(); break;
-        case 3: race->horse4t_Timer(); break;
-        default: race->horse5t_Timer(); break;
+        case 0:
+            race->horse1t_Timer();
+            break;
+        case 1:
+            race->horse2t_Timer();
+            break;
+        case 2:
+            race->horse3t_Timer();
+            break;
+        case 3:
+            race->horse4t_Timer();
+            break;
+        default:
+            race->horse5t_Timer();
+            break;
         }
     }
     QVERIFY(!loadedForm<Form4>());

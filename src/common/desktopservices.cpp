@@ -75,8 +75,7 @@ MsgResult DesktopServices::messageBox(const QString &text, const QString &title,
     }
 }
 
-QString DesktopServices::prompt(const QString &text, const QString &title,
-                                const QString &proposed)
+QString DesktopServices::prompt(const QString &text, const QString &title, const QString &proposed)
 {
     bool ok = false;
     const QString answer =

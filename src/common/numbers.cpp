@@ -12,7 +12,8 @@ bool isBlank(QChar c)
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
 
-struct Parsed {
+struct Parsed
+{
     double value = 0;
     qsizetype length = 0; // characters taken; 0 when no number starts here
 };
@@ -109,7 +110,8 @@ std::optional<qint32> toWhole(const QString &text)
     if (!value)
         return std::nullopt;
     const double rounded = std::nearbyint(*value); // the default mode rounds half to even
-    if (rounded < std::numeric_limits<qint32>::min() || rounded > std::numeric_limits<qint32>::max())
+    if (rounded < std::numeric_limits<qint32>::min()
+        || rounded > std::numeric_limits<qint32>::max())
         return std::nullopt;
     return static_cast<qint32>(rounded);
 }
@@ -138,8 +140,8 @@ QString digits(qint64 value)
 
 QString numberText(qint64 value)
 {
-    return (value < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(value < 0 ? -value : value)
-           + QLatin1Char(' ');
+    return (value < 0 ? QStringLiteral("-") : QStringLiteral(" "))
+           + QString::number(value < 0 ? -value : value) + QLatin1Char(' ');
 }
 
 QString decimalText(double value)

@@ -11,7 +11,8 @@
 
 namespace {
 
-struct Entry {
+struct Entry
+{
     std::type_index type;
     QPointer<QWidget> window;
 };
@@ -53,7 +54,8 @@ CloseWatcher &closeWatcher()
 void drop(QWidget *window)
 {
     auto &all = entries();
-    std::erase_if(all, [window](const Entry &e) { return e.window == window || e.window.isNull(); });
+    std::erase_if(all,
+                  [window](const Entry &e) { return e.window == window || e.window.isNull(); });
 }
 
 } // namespace

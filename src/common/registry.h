@@ -22,8 +22,7 @@ void enroll(const std::type_info &type, QWidget *window);
 } // namespace registry_detail
 
 // The loaded instance of T, created hidden (and its load routine run) when there is none.
-template <class T>
-T *form()
+template <class T> T *form()
 {
     if (QWidget *existing = registry_detail::registered(typeid(T)))
         return static_cast<T *>(existing);
@@ -34,8 +33,7 @@ T *form()
 }
 
 // The loaded instance of T, or nullptr; never creates one.
-template <class T>
-T *loadedForm()
+template <class T> T *loadedForm()
 {
     return static_cast<T *>(registry_detail::registered(typeid(T)));
 }

@@ -20,8 +20,7 @@ public:
     virtual MsgResult messageBox(const QString &text, const QString &title, MsgIcon icon,
                                  MsgButtons buttons) = 0;
     // Cancel answers the empty text, like OK on an emptied box.
-    virtual QString prompt(const QString &text, const QString &title,
-                           const QString &proposed) = 0;
+    virtual QString prompt(const QString &text, const QString &title, const QString &proposed) = 0;
 
     // Stirs the clock into the generator; never restarts a sequence.
     virtual void randomize() = 0;

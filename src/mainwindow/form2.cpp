@@ -12,8 +12,7 @@
 
 namespace {
 // A control of the game that no player ever sees: it only carries a value or a handler.
-template <class T>
-T *hiddenField(T *control, QWidget *parent, const QString &name)
+template <class T> T *hiddenField(T *control, QWidget *parent, const QString &name)
 {
     control->setParent(parent);
     control->setObjectName(name);
@@ -81,12 +80,17 @@ Form2::~Form2() = default;
 
 void Form2::buildStateFields()
 {
-    Label23 = hiddenField(new QLabel(QStringLiteral("Label23")), m_client, QStringLiteral("Label23"));
-    Txtuser = hiddenField(new QLineEdit(QStringLiteral("Text12")), m_client, QStringLiteral("Txtuser"));
+    Label23 =
+        hiddenField(new QLabel(QStringLiteral("Label23")), m_client, QStringLiteral("Label23"));
+    Txtuser =
+        hiddenField(new QLineEdit(QStringLiteral("Text12")), m_client, QStringLiteral("Txtuser"));
     curr = hiddenField(new QLabel(QStringLiteral("Label27")), m_client, QStringLiteral("curr"));
-    Label26 = hiddenField(new QLabel(QStringLiteral("Label26")), m_client, QStringLiteral("Label26"));
-    Text13 = hiddenField(new QLineEdit(QStringLiteral("Text13")), m_client, QStringLiteral("Text13"));
-    Text11 = hiddenField(new QLineEdit(QStringLiteral("Text11")), m_client, QStringLiteral("Text11"));
+    Label26 =
+        hiddenField(new QLabel(QStringLiteral("Label26")), m_client, QStringLiteral("Label26"));
+    Text13 =
+        hiddenField(new QLineEdit(QStringLiteral("Text13")), m_client, QStringLiteral("Text13"));
+    Text11 =
+        hiddenField(new QLineEdit(QStringLiteral("Text11")), m_client, QStringLiteral("Text11"));
     Command2 = hiddenField(new QPushButton(QStringLiteral("&Confirm Cash Amount")), m_client,
                            QStringLiteral("Command2"));
     Command11 = hiddenField(new QPushButton(QStringLiteral("Command11")), m_client,

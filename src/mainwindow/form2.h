@@ -55,140 +55,140 @@ public:
     StatusBar *statusBar1() const { return StatusBar1; }
 
     // --- game state (who writes and reads each is noted where it is used) ---
-    QLabel *Label23{};                  // user slot "1".."5"; design "Label23"; hidden
-    QLineEdit *Txtuser{};               // player's name; working field, hidden
-    QLabel *Label24{};                  // greeting "Welcome: " + name
-    QLineEdit *Text1{};                 // cash, money text
-    QLineEdit *Text2{};                 // debt, money text
-    QLabel *Label1{};                   // "Cash " + currency symbol
-    QLabel *Label2{};                   // "Debt " + currency symbol
-    QLabel *Label16{};                  // share line: "You Have No Shares" or the horse's name
-    QLabel *Label57{};                  // copy of the share line on "Game Information"
-    QRadioButton *Option1{};            // runner 1; caption = horse name
-    QRadioButton *Option2{};            // runner 2; caption = horse name
-    QRadioButton *Option3{};            // runner 3; caption = horse name
-    QRadioButton *Option4{};            // runner 4; caption = horse name
-    QRadioButton *Option5{};            // runner 5; caption = horse name
-    QLabel *Label4{};                   // odds of runner 1, whole-number text N (N to 1)
-    QLabel *Label5{};                   // odds of runner 2
-    QLabel *Label6{};                   // odds of runner 3
-    QLabel *Label7{};                   // odds of runner 4
-    QLabel *Label8{};                   // odds of runner 5
-    std::array<QLabel *, 5> Label44{};  // jockeys of runners 1..5
-    QLabel *curr{};                     // currency symbol; design "Label27"; hidden
-    std::array<QLabel *, 1> Label17{};  // (0): share price heading "Horse Cost " + symbol
-    QComboBox *Text3{};                 // stake box, editable, list 50..800
-    QComboBox *wiz1{};                  // wizard's stake box, list 50..800
-    QLabel *Label10{};                  // stake of the bet, text as typed
-    QLabel *Label14{};                  // backed horse's name
-    QLabel *Label12{};                  // winnings if the backed horse wins
-    QLabel *Label56{};                  // tip line
-    QLabel *Label25{};                  // "Game Started At: " + time of day
-    QLabel *Label26{};                  // working field: lines of the start-tab and country files
-    QLabel *Label40{};                  // "Horse Wizard."; shown = wizard panel open
-    QLineEdit *Text13{};                // help topic: page path under the program folder; hidden
-    QLineEdit *Text11{};                // name of the last race's winner; hidden
+    QLabel *Label23{};                 // user slot "1".."5"; design "Label23"; hidden
+    QLineEdit *Txtuser{};              // player's name; working field, hidden
+    QLabel *Label24{};                 // greeting "Welcome: " + name
+    QLineEdit *Text1{};                // cash, money text
+    QLineEdit *Text2{};                // debt, money text
+    QLabel *Label1{};                  // "Cash " + currency symbol
+    QLabel *Label2{};                  // "Debt " + currency symbol
+    QLabel *Label16{};                 // share line: "You Have No Shares" or the horse's name
+    QLabel *Label57{};                 // copy of the share line on "Game Information"
+    QRadioButton *Option1{};           // runner 1; caption = horse name
+    QRadioButton *Option2{};           // runner 2; caption = horse name
+    QRadioButton *Option3{};           // runner 3; caption = horse name
+    QRadioButton *Option4{};           // runner 4; caption = horse name
+    QRadioButton *Option5{};           // runner 5; caption = horse name
+    QLabel *Label4{};                  // odds of runner 1, whole-number text N (N to 1)
+    QLabel *Label5{};                  // odds of runner 2
+    QLabel *Label6{};                  // odds of runner 3
+    QLabel *Label7{};                  // odds of runner 4
+    QLabel *Label8{};                  // odds of runner 5
+    std::array<QLabel *, 5> Label44{}; // jockeys of runners 1..5
+    QLabel *curr{};                    // currency symbol; design "Label27"; hidden
+    std::array<QLabel *, 1> Label17{}; // (0): share price heading "Horse Cost " + symbol
+    QComboBox *Text3{};                // stake box, editable, list 50..800
+    QComboBox *wiz1{};                 // wizard's stake box, list 50..800
+    QLabel *Label10{};                 // stake of the bet, text as typed
+    QLabel *Label14{};                 // backed horse's name
+    QLabel *Label12{};                 // winnings if the backed horse wins
+    QLabel *Label56{};                 // tip line
+    QLabel *Label25{};                 // "Game Started At: " + time of day
+    QLabel *Label26{};                 // working field: lines of the start-tab and country files
+    QLabel *Label40{};                 // "Horse Wizard."; shown = wizard panel open
+    QLineEdit *Text13{};               // help topic: page path under the program folder; hidden
+    QLineEdit *Text11{};               // name of the last race's winner; hidden
 
     // --- tabs and frames ---
-    QTabWidget *SSTab1{};               // "Betting", "Loans", "Shares", "Betting Info"
+    QTabWidget *SSTab1{}; // "Betting", "Loans", "Shares", "Betting Info"
 
     // --- betting ---
-    QPushButton *Command10{};           // "Place Your &Stake": asks, then the stake check
-    QPushButton *Command2{};            // "&Confirm Cash Amount": the stake check; never shown
-    QPushButton *Command1{};            // "Place &Bet On Selected Horse"
-    QPushButton *Command3{};            // "&Start The Race"
-    QPushButton *Command9{};            // "Tipwells &Hot Tip Is....": the tip
-    LinkLabel *Label39{};               // "&Cancel Your Bet." link
-    QPushButton *Command11{};           // opens the race window directly; never shown
-    QLabel *Label27{};                  // "Place Your Stake Here:"
-    QLabel *Label3{};                   // runners' header: name, odds, jockey
-    QLabel *Label31{};                  // help text of the Betting tab
+    QPushButton *Command10{}; // "Place Your &Stake": asks, then the stake check
+    QPushButton *Command2{};  // "&Confirm Cash Amount": the stake check; never shown
+    QPushButton *Command1{};  // "Place &Bet On Selected Horse"
+    QPushButton *Command3{};  // "&Start The Race"
+    QPushButton *Command9{};  // "Tipwells &Hot Tip Is....": the tip
+    LinkLabel *Label39{};     // "&Cancel Your Bet." link
+    QPushButton *Command11{}; // opens the race window directly; never shown
+    QLabel *Label27{};        // "Place Your Stake Here:"
+    QLabel *Label3{};         // runners' header: name, odds, jockey
+    QLabel *Label31{};        // help text of the Betting tab
 
     // --- betting wizard (the strip beyond the normal width) ---
-    QWidget *wizardStrip{};             // the panel's strip, right of the normal client area
-    QLabel *Label43{};                  // "The step by step route to placing a bet"
-    QLabel *Label46{};                  // step name "STEP 1:".."STEP 3:"
-    QPushButton *Command12{};           // "Select Current Stake": step 1
-    QRadioButton *Option11{};           // wizard runner 1
-    QRadioButton *Option12{};           // wizard runner 2
-    QRadioButton *Option13{};           // wizard runner 3
-    QRadioButton *Option14{};           // wizard runner 4
-    QRadioButton *Option15{};           // wizard runner 5
-    QLabel *Label47{};                  // runner line "You Are Going To Place A Bet On: " + name
-    QLabel *Label48{};                  // winnings in the wizard; design "0.00"
-    QLabel *Label49{};                  // "This is how much you will win"
-    QPushButton *cmdst{};               // "Horse Tip"
-    QPushButton *Command19{};           // "Select Your Horse": places the bet, step 3
-    QPushButton *Command17{};           // "Start The Race" of step 3
-    QCheckBox *Check1{};                // "Don't Show At Start Up"
-    QPushButton *Command112{};          // "Close Wizard"
-    QPushButton *Command200{};          // the step-2 set-up; never shown
+    QWidget *wizardStrip{};    // the panel's strip, right of the normal client area
+    QLabel *Label43{};         // "The step by step route to placing a bet"
+    QLabel *Label46{};         // step name "STEP 1:".."STEP 3:"
+    QPushButton *Command12{};  // "Select Current Stake": step 1
+    QRadioButton *Option11{};  // wizard runner 1
+    QRadioButton *Option12{};  // wizard runner 2
+    QRadioButton *Option13{};  // wizard runner 3
+    QRadioButton *Option14{};  // wizard runner 4
+    QRadioButton *Option15{};  // wizard runner 5
+    QLabel *Label47{};         // runner line "You Are Going To Place A Bet On: " + name
+    QLabel *Label48{};         // winnings in the wizard; design "0.00"
+    QLabel *Label49{};         // "This is how much you will win"
+    QPushButton *cmdst{};      // "Horse Tip"
+    QPushButton *Command19{};  // "Select Your Horse": places the bet, step 3
+    QPushButton *Command17{};  // "Start The Race" of step 3
+    QCheckBox *Check1{};       // "Don't Show At Start Up"
+    QPushButton *Command112{}; // "Close Wizard"
+    QPushButton *Command200{}; // the step-2 set-up; never shown
 
     // --- shares ---
-    QLabel *Label15{};                  // "You Have Shares In"
-    QLineEdit *Text5{};                 // drawn price of position 1, digits; hidden
-    QLineEdit *Text6{};                 // drawn price of position 2; hidden
-    QLineEdit *Text7{};                 // drawn price of position 3; hidden
-    QLineEdit *Text8{};                 // drawn price of position 4; hidden
-    QLineEdit *Text9{};                 // drawn price of position 5; hidden
-    QLabel *Label51{};                  // shown price of position 1
-    QLabel *Label52{};                  // shown price of position 2
-    QLabel *Label53{};                  // shown price of position 3
-    QLabel *Label54{};                  // shown price of position 4
-    QLabel *Label55{};                  // shown price of position 5
-    QRadioButton *Option6{};            // horse for sale 1
-    QRadioButton *Option7{};            // horse for sale 2
-    QRadioButton *Option8{};            // horse for sale 3
-    QRadioButton *Option9{};            // horse for sale 4
-    QRadioButton *Option10{};           // horse for sale 5
-    QLabel *Label45{};                  // "Horse Name" heading of the for-sale list
-    QLabel *horsecost1{};               // horsecost(1): the chosen horse's price; design "0"
-    QPushButton *Command4{};            // "&Check Share Prices"
-    QPushButton *Command5{};            // "&Buy Selected Horse"
-    QPushButton *Command8{};            // "&Sell Your Horse Shares At The Auction"
-    QLabel *Label36{};                  // help text of the Shares tab
+    QLabel *Label15{};        // "You Have Shares In"
+    QLineEdit *Text5{};       // drawn price of position 1, digits; hidden
+    QLineEdit *Text6{};       // drawn price of position 2; hidden
+    QLineEdit *Text7{};       // drawn price of position 3; hidden
+    QLineEdit *Text8{};       // drawn price of position 4; hidden
+    QLineEdit *Text9{};       // drawn price of position 5; hidden
+    QLabel *Label51{};        // shown price of position 1
+    QLabel *Label52{};        // shown price of position 2
+    QLabel *Label53{};        // shown price of position 3
+    QLabel *Label54{};        // shown price of position 4
+    QLabel *Label55{};        // shown price of position 5
+    QRadioButton *Option6{};  // horse for sale 1
+    QRadioButton *Option7{};  // horse for sale 2
+    QRadioButton *Option8{};  // horse for sale 3
+    QRadioButton *Option9{};  // horse for sale 4
+    QRadioButton *Option10{}; // horse for sale 5
+    QLabel *Label45{};        // "Horse Name" heading of the for-sale list
+    QLabel *horsecost1{};     // horsecost(1): the chosen horse's price; design "0"
+    QPushButton *Command4{};  // "&Check Share Prices"
+    QPushButton *Command5{};  // "&Buy Selected Horse"
+    QPushButton *Command8{};  // "&Sell Your Horse Shares At The Auction"
+    QLabel *Label36{};        // help text of the Shares tab
 
     // --- loans ---
-    QLineEdit *Text10{};                // amount to borrow or pay back; design "Enter Amount"
-    QPushButton *Command6{};            // "&Borrow"
-    QPushButton *Command7{};            // "&Pay Back To Bank"
-    QLabel *Label22{};                  // "Low Interest Rates at 25.5%"
-    QLabel *Label34{};                  // help text of the Loans tab
-    QLabel *Label50{};                  // "Loans Provided By:"
-    QLabel *Label33{};                  // "Help?"
+    QLineEdit *Text10{};     // amount to borrow or pay back; design "Enter Amount"
+    QPushButton *Command6{}; // "&Borrow"
+    QPushButton *Command7{}; // "&Pay Back To Bank"
+    QLabel *Label22{};       // "Low Interest Rates at 25.5%"
+    QLabel *Label34{};       // help text of the Loans tab
+    QLabel *Label50{};       // "Loans Provided By:"
+    QLabel *Label33{};       // "Help?"
 
     // --- save display, timers, status bar ---
-    QProgressBar *progSave{};           // save progress, hidden until a save shows it
-    QLabel *Label28{};                  // "Saving"
-    QTimer *Timer1{};                   // 20,000 ms idle timer, no effect
-    QTimer *Timer2{};                   // 1 ms save display tick
-    QTimer *Timer3{};                   // 2,000 ms: the version check
-    StatusBar *StatusBar1{};            // panel 1 clock text, 2 save status, 3 hints
+    QProgressBar *progSave{}; // save progress, hidden until a save shows it
+    QLabel *Label28{};        // "Saving"
+    QTimer *Timer1{};         // 20,000 ms idle timer, no effect
+    QTimer *Timer2{};         // 1 ms save display tick
+    QTimer *Timer3{};         // 2,000 ms: the version check
+    StatusBar *StatusBar1{};  // panel 1 clock text, 2 save status, 3 hints
 
     // --- menus and toolbar ---
-    QMenu *horseact{};                  // "&Stallix Actions"
-    QAction *saveme{};                  // "&Save All Data" F2
-    QAction *rest{};                    // "&Reset All Data" Ctrl+R
-    QAction *diffuser{};                // "&Log Off..." Ctrl+L
-    QAction *exit{};                    // "&Exit" Ctrl+Q
-    QMenu *national{};                  // "&Grand National"
-    QMenu *gn{};                        // "Grand National Options"
-    QAction *sendgn{};                  // "Send Your Horse To The Grand National"
-    QAction *reqgn{};                   // "What Are The Requirements For The Grand National"
-    QMenu *honline{};                   // "&Stallix On-line", switched off
-    QAction *hconnect{};                // "&Connect"
-    QAction *cntrl{};                   // "&MultiUser", switched off
-    QMenu *mnuTools{};                  // "&Tools"
-    QAction *mnuShowhall{};             // "&Show Hall Of Fame"
-    QAction *mnuCredit{};               // "Show &Credits"
-    QAction *backup{};                  // "&Back Up / Restore" F9
-    QAction *update{};                  // "&Check For Updates"
-    QAction *mnuoption{};               // "&Options" Ctrl+O
-    QMenu *mnuabout{};                  // "&Help"
-    QAction *about{};                   // "&About"
-    QAction *what{};                    // "&Whats New"
-    QAction *mnuHelp{};                 // "&Help" F1
-    QToolBar *Toolbar3{};               // seven buttons; each action's objectName is its Key
+    QMenu *horseact{};      // "&Stallix Actions"
+    QAction *saveme{};      // "&Save All Data" F2
+    QAction *rest{};        // "&Reset All Data" Ctrl+R
+    QAction *diffuser{};    // "&Log Off..." Ctrl+L
+    QAction *exit{};        // "&Exit" Ctrl+Q
+    QMenu *national{};      // "&Grand National"
+    QMenu *gn{};            // "Grand National Options"
+    QAction *sendgn{};      // "Send Your Horse To The Grand National"
+    QAction *reqgn{};       // "What Are The Requirements For The Grand National"
+    QMenu *honline{};       // "&Stallix On-line", switched off
+    QAction *hconnect{};    // "&Connect"
+    QAction *cntrl{};       // "&MultiUser", switched off
+    QMenu *mnuTools{};      // "&Tools"
+    QAction *mnuShowhall{}; // "&Show Hall Of Fame"
+    QAction *mnuCredit{};   // "Show &Credits"
+    QAction *backup{};      // "&Back Up / Restore" F9
+    QAction *update{};      // "&Check For Updates"
+    QAction *mnuoption{};   // "&Options" Ctrl+O
+    QMenu *mnuabout{};      // "&Help"
+    QAction *about{};       // "&About"
+    QAction *what{};        // "&Whats New"
+    QAction *mnuHelp{};     // "&Help" F1
+    QToolBar *Toolbar3{};   // seven buttons; each action's objectName is its Key
 
 public slots:
     // start-up and saving
@@ -290,5 +290,5 @@ private:
     // Cash and debt reach the login window's hidden boxes with every money action.
     void mirrorMoneyToLogin(bool withDebt);
 
-    QWidget *m_client = nullptr;     // the normal client area, NormalWidthTwips wide
+    QWidget *m_client = nullptr; // the normal client area, NormalWidthTwips wide
 };

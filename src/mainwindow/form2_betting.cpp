@@ -41,11 +41,10 @@ double factor(const QString &text)
 
 void Form2::Command10_Click()
 {
-    const MsgResult answer =
-        msgBox(QStringLiteral("Are You Sure That You Want To Play ") + curr->text()
-                   + Text3->currentText() + QStringLiteral(" On This Race?"),
-               MsgIcon::None, MsgButtons::YesNo,
-               QStringLiteral("Stallix6 Is Asking You A Question?"));
+    const MsgResult answer = msgBox(
+        QStringLiteral("Are You Sure That You Want To Play ") + curr->text() + Text3->currentText()
+            + QStringLiteral(" On This Race?"),
+        MsgIcon::None, MsgButtons::YesNo, QStringLiteral("Stallix6 Is Asking You A Question?"));
     if (answer == MsgResult::Yes)
         Command2_Click();
 }
@@ -59,8 +58,7 @@ void Form2::Command2_Click()
         msgBox(QStringLiteral(" The bet is over ") + curr->text() + QStringLiteral("800 "),
                MsgIcon::Critical);
     } else if (stake >= cash) {
-        msgBox(QStringLiteral("you dont have enough cash, please try again"),
-               MsgIcon::Exclamation);
+        msgBox(QStringLiteral("you dont have enough cash, please try again"), MsgIcon::Exclamation);
     } else if (stake <= 0) {
         msgBox(QStringLiteral("Please enter the amount you wish to bet"), MsgIcon::Information);
     } else {

@@ -50,8 +50,8 @@ void Form2::saveme_Click()
 void Form2::rest_Click()
 {
     if (msgBox(QStringLiteral("Are You Sure You Want To Reset Your Cash & Debt Back To 500?"),
-               MsgIcon::None, MsgButtons::YesNoCancel,
-               QStringLiteral("Reset All Your Data?")) != MsgResult::Yes)
+               MsgIcon::None, MsgButtons::YesNoCancel, QStringLiteral("Reset All Your Data?"))
+        != MsgResult::Yes)
         return;
     Text1->setText(QStringLiteral("500"));
     Text2->setText(QStringLiteral("500"));
@@ -62,7 +62,8 @@ void Form2::rest_Click()
 void Form2::diffuser_Click()
 {
     if (msgBox(QStringLiteral("Are You Sure You Wish To Log Off?"), MsgIcon::None,
-               MsgButtons::YesNoCancel, QStringLiteral("QUESTION")) != MsgResult::Yes)
+               MsgButtons::YesNoCancel, QStringLiteral("QUESTION"))
+        != MsgResult::Yes)
         return;
     horsesave();
     // Only hidden: the race card, odds and jockeys wait here for whoever logs in next.

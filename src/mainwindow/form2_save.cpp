@@ -23,9 +23,8 @@ int slotOf(const QString &field)
 
 bool Form2::writeProfileFiles(int slot)
 {
-    const QStringList values = {Text1->text(),    Text2->text(),    Label16->text(),
-                                Option1->text(),  Option2->text(),  Option3->text(),
-                                Option4->text(),  Option5->text()};
+    const QStringList values = {Text1->text(),   Text2->text(),   Label16->text(), Option1->text(),
+                                Option2->text(), Option3->text(), Option4->text(), Option5->text()};
     const QStringList suffixes = UserProfile::savedSuffixes();
     bool allWritten = true;
     for (int i = 0; i < suffixes.size(); ++i) {

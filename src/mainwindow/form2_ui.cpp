@@ -367,13 +367,16 @@ void Form2::buildInfoTab(QWidget *tab)
     Label10 = label(QStringLiteral("Label10"), QStringLiteral("Nothing"));
     Label12 = label(QStringLiteral("Label12"), QStringLiteral("Nothing"));
     Label14 = label(QStringLiteral("Label14"), QStringLiteral("None Selected"));
-    grid->addWidget(label(QStringLiteral("CaptionStake"), QStringLiteral("Amount You Are Betting")), 0, 0);
+    grid->addWidget(label(QStringLiteral("CaptionStake"), QStringLiteral("Amount You Are Betting")),
+                    0, 0);
     grid->addWidget(Label10, 0, 1);
-    grid->addWidget(label(QStringLiteral("CaptionWinnings"),
-                          QStringLiteral("Amount You Will Win, If You Win")), 1, 0);
+    grid->addWidget(
+        label(QStringLiteral("CaptionWinnings"), QStringLiteral("Amount You Will Win, If You Win")),
+        1, 0);
     grid->addWidget(Label12, 1, 1);
     grid->addWidget(label(QStringLiteral("CaptionBacked"),
-                          QStringLiteral("The Name Of The Horse Your Are Backing")), 2, 0);
+                          QStringLiteral("The Name Of The Horse Your Are Backing")),
+                    2, 0);
     grid->addWidget(Label14, 2, 1);
     grid->setColumnStretch(1, 1);
     layout->addWidget(race);
@@ -393,7 +396,8 @@ void Form2::buildWizardStrip()
     title.setPointSizeF(title.pointSizeF() * 1.3);
     Label40->setFont(title);
     Label40->hide();
-    Label43 = label(QStringLiteral("Label43"), QStringLiteral("The step by step route to placing a bet"));
+    Label43 =
+        label(QStringLiteral("Label43"), QStringLiteral("The step by step route to placing a bet"));
     Label43->setWordWrap(true);
     Label46 = label(QStringLiteral("Label46"), QStringLiteral("STEP 1:"));
     QFont step = Label46->font();
@@ -424,10 +428,12 @@ void Form2::buildWizardStrip()
         box->addWidget(wizardRunner(k));
         wizardRunner(k)->hide();
     }
-    for (QWidget *w : std::initializer_list<QWidget *>{Label47, Label48, Label49, cmdst, Command19, Command17}) {
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{Label47, Label48, Label49, cmdst, Command19, Command17}) {
         box->addWidget(w);
     }
-    for (QWidget *w : std::initializer_list<QWidget *>{Label48, Label49, cmdst, Command19, Command17})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{Label48, Label49, cmdst, Command19, Command17})
         w->hide();
     box->addStretch(1);
     box->addWidget(Check1);
@@ -442,7 +448,8 @@ void Form2::buildMenus()
     QMenuBar *bar = menuBar();
     horseact = bar->addMenu(QStringLiteral("&Stallix Actions"));
     horseact->setObjectName(QStringLiteral("horseact"));
-    saveme = menuItem(horseact, QStringLiteral("saveme"), QStringLiteral("&Save All Data"), Qt::Key_F2);
+    saveme =
+        menuItem(horseact, QStringLiteral("saveme"), QStringLiteral("&Save All Data"), Qt::Key_F2);
     rest = menuItem(horseact, QStringLiteral("rest"), QStringLiteral("&Reset All Data"),
                     QKeySequence(Qt::CTRL | Qt::Key_R));
     separator(horseact, QStringLiteral("mnuline"));
@@ -456,7 +463,8 @@ void Form2::buildMenus()
     national->setObjectName(QStringLiteral("national"));
     gn = national->addMenu(QStringLiteral("Grand National Options"));
     gn->setObjectName(QStringLiteral("gn"));
-    sendgn = menuItem(gn, QStringLiteral("sendgn"), QStringLiteral("Send Your Horse To The Grand National"));
+    sendgn = menuItem(gn, QStringLiteral("sendgn"),
+                      QStringLiteral("Send Your Horse To The Grand National"));
     reqgn = menuItem(gn, QStringLiteral("reqgn"),
                      QStringLiteral("What Are The Requirements For The Grand National"));
 
@@ -472,10 +480,12 @@ void Form2::buildMenus()
 
     mnuTools = bar->addMenu(QStringLiteral("&Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
-    mnuShowhall = menuItem(mnuTools, QStringLiteral("mnuShowhall"), QStringLiteral("&Show Hall Of Fame"));
+    mnuShowhall =
+        menuItem(mnuTools, QStringLiteral("mnuShowhall"), QStringLiteral("&Show Hall Of Fame"));
     mnuCredit = menuItem(mnuTools, QStringLiteral("mnuCredit"), QStringLiteral("Show &Credits"));
     separator(mnuTools, QStringLiteral("fgdfgg"));
-    backup = menuItem(mnuTools, QStringLiteral("backup"), QStringLiteral("&Back Up / Restore"), Qt::Key_F9);
+    backup = menuItem(mnuTools, QStringLiteral("backup"), QStringLiteral("&Back Up / Restore"),
+                      Qt::Key_F9);
     separator(mnuTools, QStringLiteral("line"));
     update = menuItem(mnuTools, QStringLiteral("update"), QStringLiteral("&Check For Updates"));
     separator(mnuTools, QStringLiteral("fine"));
@@ -498,7 +508,8 @@ void Form2::buildToolbar()
     Toolbar3->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     Toolbar3->setIconSize(QSize(24, 24));
     addToolBar(Toolbar3);
-    struct Button {
+    struct Button
+    {
         const char *caption;
         const char *key;
         const char *tooltip;

@@ -62,11 +62,21 @@ void Form2::chooseWizardRunner(int k)
 {
     runner(k)->setChecked(true);
     switch (k) {
-    case 1: Option1_Click(); break;
-    case 2: Option2_Click(); break;
-    case 3: Option3_Click(); break;
-    case 4: Option4_Click(); break;
-    default: Option5_Click(); break;
+    case 1:
+        Option1_Click();
+        break;
+    case 2:
+        Option2_Click();
+        break;
+    case 3:
+        Option3_Click();
+        break;
+    case 4:
+        Option4_Click();
+        break;
+    default:
+        Option5_Click();
+        break;
     }
     Command19->setEnabled(true);
 }

@@ -32,9 +32,9 @@ QFrame *rule(const QString &name, QWidget *parent)
 } // namespace
 
 Form14::Form14(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                          | Qt::MSWindowsFixedSizeDialogHint),
       Picture2(new QLabel(this)), Label8(new QLabel(QStringLiteral("Important Information"), this)),
       Shape1(new QFrame(this)), Label1(new QLabel(QStringLiteral("Parental Notice"), Shape1)),
       Line1(rule(QStringLiteral("Line1"), Shape1)),

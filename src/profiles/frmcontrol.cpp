@@ -72,8 +72,8 @@ frmcontrol::frmcontrol(QWidget *parent) : QWidget(parent)
     combo1->setObjectName(QStringLiteral("combo1"));
     combo1->setSelectionMode(QAbstractItemView::SingleSelection);
     // Room for the five names without a scroll bar.
-    combo1->setMinimumHeight(5 * (combo1->fontMetrics().lineSpacing() + 2) +
-                             2 * combo1->frameWidth());
+    combo1->setMinimumHeight(5 * (combo1->fontMetrics().lineSpacing() + 2)
+                             + 2 * combo1->frameWidth());
 
     Command9 = button(QStringLiteral("Command9"), QStringLiteral("Select Player"), loginArea);
     Command6 = button(QStringLiteral("Command6"), QStringLiteral("&Play >"), loginArea,

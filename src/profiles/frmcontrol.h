@@ -36,38 +36,38 @@ public:
     QLineEdit *horseBox(int k) const;
 
     // Seen by the player.
-    QListWidget *combo1;     // the five slot names; row r is slot r + 1
-    QPushButton *Command9;   // "Select Player": ticks the selected row's slot
-    QPushButton *Command6;   // "&Play >": asks for the password or loads the profile
-    QLabel *Label3;          // "Enter Password", shown with the password prompt
-    QLineEdit *Text11;       // the password being typed, shown as stars
-    QPushButton *Command10;  // "Confirm Password"
-    QPushButton *Command8;   // "More >>": reveals the maintenance area
-    QPushButton *Command2;   // "E&xit": ends the program at once
-    LinkLabel *Label2;       // "Help?" link
-    QLabel *Label1;          // "Maintenance" heading
-    QPushButton *Command5;   // "&Re-name User"
-    QPushButton *Command7;   // "&Change Password"
+    QListWidget *combo1;    // the five slot names; row r is slot r + 1
+    QPushButton *Command9;  // "Select Player": ticks the selected row's slot
+    QPushButton *Command6;  // "&Play >": asks for the password or loads the profile
+    QLabel *Label3;         // "Enter Password", shown with the password prompt
+    QLineEdit *Text11;      // the password being typed, shown as stars
+    QPushButton *Command10; // "Confirm Password"
+    QPushButton *Command8;  // "More >>": reveals the maintenance area
+    QPushButton *Command2;  // "E&xit": ends the program at once
+    LinkLabel *Label2;      // "Help?" link
+    QLabel *Label1;         // "Maintenance" heading
+    QPushButton *Command5;  // "&Re-name User"
+    QPushButton *Command7;  // "&Change Password"
 
     // Never shown; they carry data.
-    QRadioButton *Option1;   // slot 1 ticked; caption = slot 1's name
-    QRadioButton *Option2;   // slot 2 ticked; caption = slot 2's name
-    QRadioButton *Option3;   // slot 3 ticked; caption = slot 3's name
-    QRadioButton *Option4;   // slot 4 ticked; caption = slot 4's name
-    QRadioButton *Option5;   // slot 5 ticked; caption = slot 5's name
-    QLineEdit *txtPass;      // the stored password the last Play read
-    QLineEdit *txtcash;      // cash of the profile being loaded, money text
-    QLineEdit *Txtdebt;      // debt of the profile being loaded, money text
-    QLineEdit *txtshare;     // share line of the profile being loaded
-    QLineEdit *Txthor1;      // horse 1 of the profile being loaded
-    QLineEdit *Txthor2;      // horse 2 of the profile being loaded
-    QLineEdit *Txthor3;      // horse 3 of the profile being loaded
-    QLineEdit *Txthor4;      // horse 4 of the profile being loaded
-    QLineEdit *Txthor5;      // horse 5 of the profile being loaded
-    QLineEdit *Txtuser;      // player name of the profile being loaded
-    QPushButton *Command1;   // "Play": its click is the profile load and hand-over
-    QPushButton *Command4;   // import from the earlier product (first run only)
-    QTimer *Timer1;          // 1 ms hand-over to the main window
+    QRadioButton *Option1; // slot 1 ticked; caption = slot 1's name
+    QRadioButton *Option2; // slot 2 ticked; caption = slot 2's name
+    QRadioButton *Option3; // slot 3 ticked; caption = slot 3's name
+    QRadioButton *Option4; // slot 4 ticked; caption = slot 4's name
+    QRadioButton *Option5; // slot 5 ticked; caption = slot 5's name
+    QLineEdit *txtPass;    // the stored password the last Play read
+    QLineEdit *txtcash;    // cash of the profile being loaded, money text
+    QLineEdit *Txtdebt;    // debt of the profile being loaded, money text
+    QLineEdit *txtshare;   // share line of the profile being loaded
+    QLineEdit *Txthor1;    // horse 1 of the profile being loaded
+    QLineEdit *Txthor2;    // horse 2 of the profile being loaded
+    QLineEdit *Txthor3;    // horse 3 of the profile being loaded
+    QLineEdit *Txthor4;    // horse 4 of the profile being loaded
+    QLineEdit *Txthor5;    // horse 5 of the profile being loaded
+    QLineEdit *Txtuser;    // player name of the profile being loaded
+    QPushButton *Command1; // "Play": its click is the profile load and hand-over
+    QPushButton *Command4; // import from the earlier product (first run only)
+    QTimer *Timer1;        // 1 ms hand-over to the main window
 
 public slots:
     void combo1_Click();

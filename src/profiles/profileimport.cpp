@@ -20,7 +20,8 @@ const QString NothingFound = QStringLiteral(
     "No Previous Versions Of Stallix Have Been Detected. Stallix6 Will Continue With Normal "
     "Setup. Please note Stallix6 cannot upgrade from Stallix2002/SE or Before.");
 
-struct Copy {
+struct Copy
+{
     int slot;
     QString target; // absolute path under the program folder
     QString value;

@@ -173,7 +173,8 @@ QPixmap splashPicture(const QSize &size, qreal pixelRatio)
     for (qreal x = 6; x < w; x += w / 24)
         p.drawLine(QPointF(x, farRail), QPointF(x, farRail + h * 0.03));
 
-    struct Runner {
+    struct Runner
+    {
         qreal x, y, scale;
         QColor coat, silk, cap;
         bool stretched;

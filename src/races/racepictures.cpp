@@ -12,7 +12,8 @@
 
 namespace {
 
-struct Silks {
+struct Silks
+{
     QColor body;
     QColor sleeves;
     QColor cap;

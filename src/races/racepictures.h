@@ -18,8 +18,7 @@ constexpr int trackPixels(int twips)
 }
 
 // Where things sit on the track, in twips from the track picture's top left corner.
-namespace TrackLayout
-{
+namespace TrackLayout {
 constexpr int Width = 14800;
 constexpr int StandHeight = 700; // grandstand strip above the lanes
 constexpr int LaneHeight = 1100;

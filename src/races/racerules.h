@@ -39,7 +39,8 @@ QString advertText(int n);
 // The maker's web address the adverts name; also the banner's line before the first draw.
 QString makerAddress();
 
-struct Bill {
+struct Bill
+{
     int kind;   // 1..5, see billText
     int amount; // 1..2,000
 };

@@ -51,8 +51,7 @@ private:
 
 // A control of a window by the name the game gives it; aborts the suite when missing,
 // since every later step of the test would be meaningless.
-template <class T>
-T *ctl(const QObject *window, const QString &name)
+template <class T> T *ctl(const QObject *window, const QString &name)
 {
     T *found = window->findChild<T *>(name);
     if (!found)

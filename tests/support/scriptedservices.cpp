@@ -2,8 +2,7 @@
 
 ScriptedServices::ScriptedServices(const QString &programFolder, const QString &driveC)
     : m_programFolder(programFolder), m_driveC(driveC)
-{
-}
+{}
 
 MsgResult ScriptedServices::messageBox(const QString &text, const QString &title, MsgIcon icon,
                                        MsgButtons buttons)
@@ -21,8 +20,7 @@ MsgResult ScriptedServices::messageBox(const QString &text, const QString &title
     return answer;
 }
 
-QString ScriptedServices::prompt(const QString &text, const QString &title,
-                                 const QString &proposed)
+QString ScriptedServices::prompt(const QString &text, const QString &title, const QString &proposed)
 {
     QString answer;
     if (promptAnswers.isEmpty())

@@ -14,14 +14,16 @@
 class ScriptedServices : public Services
 {
 public:
-    struct Box {
+    struct Box
+    {
         QString text;
         QString title;
         MsgIcon icon;
         MsgButtons buttons;
         MsgResult answer;
     };
-    struct Prompt {
+    struct Prompt
+    {
         QString text;
         QString title;
         QString proposed;
