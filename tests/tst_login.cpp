@@ -42,14 +42,6 @@ class LoginTest : public GameTest
         return label;
     }
 
-    static QStringList rows(frmcontrol *w)
-    {
-        QStringList names;
-        for (int r = 0; r < w->combo1->count(); ++r)
-            names << w->combo1->item(r)->text();
-        return names;
-    }
-
 private slots:
     void opensInChoosingState()
     {
@@ -58,7 +50,7 @@ private slots:
         showForm(w);
 
         QCOMPARE(w->windowTitle(), QStringLiteral("stallix login"));
-        QCOMPARE(rows(w), (QStringList{"User 1", "user2", "user3", "user4", "user5"}));
+        QCOMPARE(loginRows(w), (QStringList{"User 1", "user2", "user3", "user4", "user5"}));
         QCOMPARE(w->Option3->text(), QStringLiteral("user3"));
         QVERIFY(w->combo1->selectedItems().isEmpty());
         QVERIFY(w->Option1->isChecked());

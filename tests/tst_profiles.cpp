@@ -1,4 +1,5 @@
 #include "support/gametest.h"
+#include "support/login.h"
 
 #include "common/globals.h"
 #include "common/registry.h"
@@ -73,14 +74,6 @@ class ProfilesTest : public GameTest
         return all;
     }
 
-    static QStringList rows(frmcontrol *w)
-    {
-        QStringList names;
-        for (int r = 0; r < w->combo1->count(); ++r)
-            names << w->combo1->item(r)->text();
-        return names;
-    }
-
 private slots:
     void firstRunWithoutEarlierProduct()
     {
@@ -88,7 +81,7 @@ private slots:
         QCOMPARE(sv().boxTexts(), QStringList{NothingFound});
         QCOMPARE(sv().boxes[0].icon, MsgIcon::None);
         QCOMPARE(sv().boxes[0].title, QStringLiteral("Stallix6"));
-        QCOMPARE(rows(w), DefaultNames);
+        QCOMPARE(loginRows(w), DefaultNames);
         verifyDefaults();
         QCOMPARE(bytes(QStringLiteral("\\data\\user4p.dll")), QByteArray("2864\r\n"));
         QCOMPARE(UserSlot, qint16(0));
@@ -109,7 +102,7 @@ private slots:
         frmcontrol *w = form<frmcontrol>();
         QCOMPARE(sv().boxTexts(), QStringList{Imported});
         QCOMPARE(sv().boxes[0].icon, MsgIcon::None);
-        QCOMPARE(rows(w), (QStringList{"old 1 n.hor", "old 2 n.hor", "old 3 n.hor", "old 4 n.hor",
+        QCOMPARE(loginRows(w), (QStringList{"old 1 n.hor", "old 2 n.hor", "old 3 n.hor", "old 4 n.hor",
                                        "old 5 n.hor"}));
         for (int slot = 1; slot <= 5; ++slot) {
             for (const QString &suffix : UserProfile::allSuffixes())
@@ -158,7 +151,7 @@ private slots:
             QVERIFY(QFile::remove(cPath(EarlierFolder + missing)));
         frmcontrol *w = form<frmcontrol>();
         QCOMPARE(sv().boxTexts(), QStringList{NothingFound});
-        QCOMPARE(rows(w), DefaultNames);
+        QCOMPARE(loginRows(w), DefaultNames);
         verifyDefaults();
         QCOMPARE(UserSlot, qint16(slotReached));
     }
@@ -181,7 +174,7 @@ private slots:
 
         frmcontrol *w = form<frmcontrol>();
         QVERIFY(sv().boxes.isEmpty());
-        QCOMPARE(rows(w), (QStringList{"Ann", "Bob", "user3", "Dan", "Eve"}));
+        QCOMPARE(loginRows(w), (QStringList{"Ann", "Bob", "user3", "Dan", "Eve"}));
         QCOMPARE(bytes(QStringLiteral("\\data\\user3n.hor")), QByteArray("user3\r\n"));
         QMap<QString, QByteArray> after = snapshot();
         after.remove(QStringLiteral("\\data\\user3n.hor"));
@@ -197,7 +190,7 @@ private slots:
 
         frmcontrol *w = form<frmcontrol>();
         QCOMPARE(sv().boxTexts(), QStringList{NothingFound});
-        QCOMPARE(rows(w), DefaultNames);
+        QCOMPARE(loginRows(w), DefaultNames);
         QVERIFY(QFileInfo(path(QStringLiteral("\\data"))).isFile());
 
         w->combo1->setCurrentRow(1);

@@ -103,6 +103,15 @@ void paintRunner(QPainter &p, const QColor &coat, const QColor &silk, const QCol
     p.restore();
 }
 
+// Emblems are drawn on a 100 x 100 grid, centred in the largest square the picture holds.
+void useSquareGrid(QPainter &p, const QSize &size)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal side = qMin(size.width(), size.height());
+    p.translate((size.width() - side) / 2.0, (size.height() - side) / 2.0);
+    p.scale(side / 100.0, side / 100.0);
+}
+
 } // namespace
 
 QPixmap splashPicture(const QSize &size, qreal pixelRatio)
@@ -236,10 +245,7 @@ QPixmap emblemPicture(const QSize &size, qreal pixelRatio)
 {
     QPixmap pixmap = blank(size, pixelRatio);
     QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const qreal side = qMin(size.width(), size.height());
-    p.translate((size.width() - side) / 2.0, (size.height() - side) / 2.0);
-    p.scale(side / 100.0, side / 100.0);
+    useSquareGrid(p, size);
 
     // A shoe hung open end up, for luck.
     QPainterPath shoe;
@@ -271,10 +277,7 @@ QPixmap countryPicture(const QSize &size, qreal pixelRatio)
 {
     QPixmap pixmap = blank(size, pixelRatio);
     QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const qreal side = qMin(size.width(), size.height());
-    p.translate((size.width() - side) / 2.0, (size.height() - side) / 2.0);
-    p.scale(side / 100.0, side / 100.0);
+    useSquareGrid(p, size);
 
     const QPointF centre(46, 54);
     const qreal radius = 40;

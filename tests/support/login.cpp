@@ -22,3 +22,11 @@ Form2 *logIn(int slot, const QString &password)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return loadedForm<Form2>();
 }
+
+QStringList loginRows(const frmcontrol *login)
+{
+    QStringList names;
+    for (int r = 0; r < login->combo1->count(); ++r)
+        names << login->combo1->item(r)->text();
+    return names;
+}
