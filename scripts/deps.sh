@@ -2,7 +2,7 @@
 # Installs the Debian packages the game needs to build, run and test, when any is missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl1-mesa-dev
           libxkbcommon-dev fonts-dejavu-core)
 
 missing=()
