@@ -163,8 +163,8 @@ void TestBetting::stakeCheck_data()
     QTest::newRow("12.5 passes as 12")     << "12.5" << "500"  << "You are placing £12 on this next race" << info;
     QTest::newRow("13.5 passes as 14")     << "13.5" << "500"  << "You are placing £14 on this next race" << info;
     QTest::newRow("blanks around")         << " 50 " << "500"  << "You are placing £50 on this next race" << info;
-    // Too big for 32 bits is still far over the limit, not "no stake".
-    QTest::newRow("beyond 32 bits")        << "3000000000"  << "500" << over << crit;
+    // Too big for a 32-bit whole number: it does not convert, so it is no stake at all.
+    QTest::newRow("beyond 32 bits")        << "3000000000"  << "500" << none << info;
     QTest::newRow("below 32 bits")         << "-3000000000" << "500" << none << info;
     // clang-format on
 }
@@ -431,23 +431,18 @@ void TestBetting::triggerTexts_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("runner1");
     QTest::addColumn<QString>("cash");
-    QTest::newRow("lanternquotas") << "lanternquotas"
-                                   << "Red Rum"
-                                   << "100000";
-    QTest::newRow("case counts") << "LanternQuotas"
-                                 << "Red Rum"
-                                 << "250";
-    QTest::newRow("one letter short") << "lanternquota"
-                                      << "Red Rum"
-                                      << "250";
-    // The administration prompt and the programmer screen have no window yet: the texts stay
-    // in the box like any other.
-    QTest::newRow("vault") << "vault"
-                           << "Red Rum"
-                           << "250";
-    QTest::newRow("programmer's name") << "Peter Arnold Wilkes"
-                                       << "Peter Arnold Wilkes"
-                                       << "250";
+    QTest::addColumn<QString>("left"); // what the box and the stake label hold afterwards
+    // clang-format off
+    QTest::newRow("lanternquotas")     << "lanternquotas" << "Red Rum" << "100000" << "lanternquotas";
+    QTest::newRow("case counts")       << "LanternQuotas" << "Red Rum" << "250"    << "LanternQuotas";
+    QTest::newRow("one letter short")  << "lanternquota"  << "Red Rum" << "250"    << "lanternquota";
+    // The administration prompt has no window yet, but the box is emptied all the same.
+    QTest::newRow("vault")             << "vault"         << "Red Rum" << "250"    << "";
+    QTest::newRow("Vault")             << "Vault"         << "Red Rum" << "250"    << "Vault";
+    // The programmer screen has no window yet: the name stays like any other text.
+    QTest::newRow("programmer's name") << "Peter Arnold Wilkes" << "Peter Arnold Wilkes" << "250"
+                                       << "Peter Arnold Wilkes";
+    // clang-format on
 }
 
 void TestBetting::triggerTexts()
@@ -455,12 +450,13 @@ void TestBetting::triggerTexts()
     QFETCH(QString, text);
     QFETCH(QString, runner1);
     QFETCH(QString, cash);
+    QFETCH(QString, left);
     Form2 *main = mainWindow(QStringLiteral("250"));
     main->Option1->setText(runner1);
     type(main->Text3, text);
     QCOMPARE(main->Text1->text(), cash);
-    QCOMPARE(main->Label10->text(), text);
-    QCOMPARE(main->Text3->currentText(), text);
+    QCOMPARE(main->Label10->text(), left);
+    QCOMPARE(main->Text3->currentText(), left);
     QVERIFY(sv().boxes.isEmpty());
     // The cash is only a field until the next save.
     QCOMPARE(bytes(UserProfile::file(1, UserProfile::Cash)), QByteArray("500\r\n"));
@@ -527,6 +523,15 @@ void TestBetting::linkLook()
     QVERIFY(link->font().underline());
     QTest::mouseClick(link, Qt::LeftButton);
     QVERIFY(link->font().underline());
+
+    // Alt+C, the link's access key, cancels like a click.
+    main->Text3->setEnabled(false);
+    main->Command1->setEnabled(true);
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    QTest::keyClick(main, Qt::Key_C, Qt::AltModifier);
+    QVERIFY(main->Text3->isEnabled());
+    QVERIFY(!main->Command1->isEnabled());
 }
 
 void TestBetting::typingReplacesThePlaceholder()

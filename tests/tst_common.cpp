@@ -198,6 +198,8 @@ void TestCommon::valueFileReadsTheLastLine_data()
     QTest::newRow("empty last line") << QByteArray("a\r\n\r\n") << "";
     QTest::newRow("one empty line") << QByteArray("\r\n") << "";
     QTest::newRow("no line at all") << QByteArray() << "unchanged";
+    QTest::newRow("UTF-8") << QByteArray("Se\xc3\xb1or\r\n") << "Se\u00f1or";
+    QTest::newRow("8-bit code page") << QByteArray("Se\xf1or\r\n") << "Se\u00f1or";
 }
 
 void TestCommon::valueFileReadsTheLastLine()
@@ -263,6 +265,7 @@ void TestCommon::gameAndWindowsPaths()
     QCOMPARE(windowsPath("C:\\Program Files\\Old\\data\\x.hor"),
              driveCFolder() + "/Program Files/Old/data/x.hor");
     QVERIFY(windowsPath("D:\\Games").endsWith("/drive_d/Games"));
+    QCOMPARE(windowsPath("\\Old\\data"), driveCFolder() + "/Old/data");
     QCOMPARE(windowsPath("/opt/old"), QStringLiteral("/opt/old"));
 }
 

@@ -220,6 +220,18 @@ private slots:
         QCOMPARE(loadedForm<Form2>()->Txtuser->text(), QStringLiteral("Dan"));
     }
 
+    void clickOnTheChosenRowIsANewChoice()
+    {
+        writeDefaultProfiles();
+        frmcontrol *w = form<frmcontrol>();
+        choose(w, 3);
+        QVERIFY(w->Command6->isEnabled());
+        const QListWidgetItem *row = w->combo1->item(2);
+        QTest::mouseClick(w->combo1->viewport(), Qt::LeftButton, {},
+                          w->combo1->visualItemRect(row).center());
+        QVERIFY(!w->Command6->isEnabled() && !w->Command8->isEnabled());
+    }
+
     void noTickedSlotLoadsNothing()
     {
         writeDefaultProfiles();

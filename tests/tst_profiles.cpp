@@ -102,8 +102,8 @@ private slots:
         frmcontrol *w = form<frmcontrol>();
         QCOMPARE(sv().boxTexts(), QStringList{Imported});
         QCOMPARE(sv().boxes[0].icon, MsgIcon::None);
-        QCOMPARE(loginRows(w), (QStringList{"old 1 n.hor", "old 2 n.hor", "old 3 n.hor", "old 4 n.hor",
-                                       "old 5 n.hor"}));
+        QCOMPARE(loginRows(w), (QStringList{"old 1 n.hor", "old 2 n.hor", "old 3 n.hor",
+                                            "old 4 n.hor", "old 5 n.hor"}));
         for (int slot = 1; slot <= 5; ++slot) {
             for (const QString &suffix : UserProfile::allSuffixes())
                 QCOMPARE(bytes(UserProfile::file(slot, suffix)),

@@ -27,6 +27,8 @@ private slots:
     void tipStep();
     void stepThreeStartsTheRace();
     void shareOwnerGetsTheDopingOffer();
+    void staleStepsCannotBetOrRaceAgain();
+    void copyAfterAListPickReachesTheStakeLabel();
     void closeWizard_data();
     void closeWizard();
     void tickingTheBoxWritesAtOnce();
@@ -406,6 +408,69 @@ void TestWizard::fullRoundThroughTheWizard()
     for (int k = 1; k <= 5; ++k)
         QVERIFY(!main->wizardRunner(k)->isChecked());
     QVERIFY(!main->Command19->isEnabled());
+}
+
+void TestWizard::staleStepsCannotBetOrRaceAgain()
+{
+    // Settles the race in the race window as if runner 1 had reached the line.
+    const auto settleWithRunner1 = [] {
+        Form4 *race = loadedForm<Form4>();
+        QVERIFY(race);
+        race->winner = 1;
+        race->Command3_Click();
+        flushDeletes();
+    };
+
+    // Step 3 left up: the bet was started with the ordinary button instead.
+    Form2 *main = loggedIn();
+    confirmStake(main, QStringLiteral("100"));
+    main->Option11->click();
+    main->Command19->click();
+    main->Command3->click();
+    settleWithRunner1();
+    QCOMPARE(main->Text1->text(), QStringLiteral("700"));
+    QVERIFY(main->Command17->isVisibleTo(main));
+    sv().boxes.clear();
+
+    main->Command17->click();
+    QVERIFY(!loadedForm<Form4>());
+    QVERIFY(sv().boxes.isEmpty());
+    QCOMPARE(main->Text1->text(), QStringLiteral("700"));
+    QVERIFY(main->Command17->isHidden());
+    QCOMPARE(main->Label46->text(), QStringLiteral("STEP 1:"));
+
+    // Step 2 left up: the bet was made with the ordinary controls.
+    main->Text3->setEditText(QStringLiteral("100"));
+    sv().answers << MsgResult::Yes;
+    main->Command10->click();
+    main->Option1->click();
+    main->Command1->click();
+    main->Command3->click();
+    settleWithRunner1();
+    QVERIFY(main->Option11->isVisibleTo(main));
+    sv().boxes.clear();
+
+    main->Text3->setEditText(QStringLiteral("5000"));
+    main->Option11->click();
+    QVERIFY(!main->Command19->isEnabled());
+    main->Command19->click();
+    QVERIFY(sv().boxes.isEmpty());
+    QVERIFY(!main->Command3->isEnabled());
+}
+
+void TestWizard::copyAfterAListPickReachesTheStakeLabel()
+{
+    Form2 *main = loggedIn();
+    main->Text3->setCurrentIndex(main->Text3->findText(QStringLiteral("200")));
+    main->Text3->setEditText(QStringLiteral("150"));
+    QCOMPARE(main->Label10->text(), QStringLiteral("150"));
+
+    main->wiz1->setCurrentIndex(main->wiz1->findText(QStringLiteral("200")));
+    sv().answers << MsgResult::No;
+    main->Command12->click();
+
+    QCOMPARE(main->Text3->currentText(), QStringLiteral("200"));
+    QCOMPARE(main->Label10->text(), QStringLiteral("200"));
 }
 
 QTEST_MAIN(TestWizard)

@@ -1,5 +1,6 @@
 #include "linklabel.h"
 
+#include <QDragEnterEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -9,6 +10,10 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
     setForegroundRole(QPalette::Link);
+    setAcceptDrops(true);
+    // Being its own buddy shows the access key of a caption such as "&Cancel" and makes it
+    // reach the label, which answers it like a click.
+    setBuddy(this);
 }
 
 LinkLabel::~LinkLabel() = default;
@@ -30,6 +35,21 @@ void LinkLabel::mouseMoveEvent(QMouseEvent *event)
 {
     emit mouseMoved();
     QLabel::mouseMoveEvent(event);
+}
+
+void LinkLabel::dragEnterEvent(QDragEnterEvent *event)
+{
+    emit dragOver();
+    event->ignore(); // nothing can be dropped on a link
+}
+
+bool LinkLabel::event(QEvent *event)
+{
+    if (event->type() == QEvent::Shortcut) {
+        emit clicked();
+        return true;
+    }
+    return QLabel::event(event);
 }
 
 void LinkLabel::keyPressEvent(QKeyEvent *event)

@@ -15,10 +15,13 @@ signals:
     void clicked();
     void mouseMoved();
     void mouseReleased();
+    void dragOver();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    bool event(QEvent *event) override;
 };

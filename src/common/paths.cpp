@@ -91,5 +91,8 @@ QString windowsPath(const QString &path)
             return driveC + rest;
         return QFileInfo(driveC).absolutePath() + QStringLiteral("/drive_") + drive + rest;
     }
+    // "\Folder" is rooted on the current drive, which for the game is drive C.
+    if (path.startsWith(QLatin1Char('\\')) && !path.startsWith(QStringLiteral("\\\\")))
+        return services().driveC() + unix;
     return unix;
 }

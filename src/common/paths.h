@@ -14,6 +14,6 @@ QString resolveDriveC();
 // A game path ("\data\x.hor") under the current program folder.
 QString gamePath(const QString &gameRelative);
 // A Windows path ("c:\loc.501", "C:\Program Files\X") on drive C; other drive letters
-// resolve beside drive C, where nothing is found. A path without a drive letter only has
-// its backslashes turned into slashes.
+// resolve beside drive C, where nothing is found. A path rooted with a backslash ("\Old") is
+// on drive C too; any other path only has its backslashes turned into slashes.
 QString windowsPath(const QString &path);

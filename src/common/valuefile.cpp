@@ -4,6 +4,20 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
+
+namespace {
+// The game writes UTF-8. Files from elsewhere (the earlier product's profiles) may be in an
+// 8-bit code page; a line that is not valid UTF-8 is read as Latin-1 rather than mangled.
+QString decodeLine(const QByteArray &line)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(line);
+    if (!utf8.hasError())
+        return text;
+    return QString::fromLatin1(line);
+}
+} // namespace
 
 namespace ValueFile {
 
@@ -43,7 +57,7 @@ bool read(const QString &path, QString &target)
     qsizetype start = end;
     while (start > 0 && bytes.at(start - 1) != '\n' && bytes.at(start - 1) != '\r')
         --start;
-    target = QString::fromUtf8(bytes.mid(start, end - start));
+    target = decodeLine(bytes.mid(start, end - start));
     return true;
 }
 

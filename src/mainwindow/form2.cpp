@@ -154,13 +154,12 @@ bool Form2::eventFilter(QObject *watched, QEvent *event)
             QTimer::singleShot(0, edit, &QLineEdit::selectAll);
     }
     if (watched == Text10) {
-        // The amount box looks flat while it has the focus and sunken otherwise.
         if (event->type() == QEvent::MouseButtonPress)
             Text10_Click();
         else if (event->type() == QEvent::FocusIn)
-            Text10->setFrame(false);
+            Text10_GotFocus();
         else if (event->type() == QEvent::FocusOut)
-            Text10->setFrame(true);
+            Text10_LostFocus();
     }
     return QMainWindow::eventFilter(watched, event);
 }

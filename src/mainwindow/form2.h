@@ -209,6 +209,7 @@ public slots:
     void Command3_Click();
     void Command11_Click();
     void Label39_Click();
+    void Label39_DragOver();
     void Label39_MouseMove();
     void Label39_MouseUp();
     void Text3_Change();
@@ -242,6 +243,8 @@ public slots:
     void Command6_Click();
     void Command7_Click();
     void Text10_Click();
+    void Text10_GotFocus();
+    void Text10_LostFocus();
 
     // menus and toolbar
     void saveme_Click();

@@ -11,23 +11,15 @@
 #include <QFont>
 #include <QLineEdit>
 
-#include <limits>
-
 namespace {
 
 const QString HorseHint = QStringLiteral("Now Select The Horse You Wish To Bet On");
 
-// A stake or cash text as the stake check reads it. Text that is not a number counts as 0.
-// A number too big for 32 bits stops at the range's edge rather than counting as 0, so
-// "3000000000" is refused as over the limit instead of being taken for no stake at all.
+// A stake or cash text as the stake check reads it: text that is not a 32-bit whole number,
+// too big a number included, counts as 0.
 qint32 checkedAmount(const QString &text)
 {
-    if (const std::optional<qint32> whole = toWhole(text))
-        return *whole;
-    const std::optional<double> beyond = toDouble(text);
-    if (!beyond)
-        return 0;
-    return *beyond > 0 ? std::numeric_limits<qint32>::max() : std::numeric_limits<qint32>::min();
+    return toWhole(text).value_or(0);
 }
 
 // A factor of the winnings. After a cancelled bet the stake box may hold any text; one that
@@ -160,6 +152,13 @@ void Form2::Label39_Click()
     Command1->setEnabled(false);
 }
 
+void Form2::Label39_DragOver()
+{
+    QFont look = Label39->font();
+    look.setUnderline(true);
+    Label39->setFont(look);
+}
+
 void Form2::Label39_MouseMove()
 {
     QFont look = Label39->font();
@@ -184,9 +183,11 @@ void Form2::Text3_Change()
         && Text3->currentText() == Text3->itemText(item))
         return;
 
-    // Two of the hidden words open windows the game does not have yet: "vault" (the
-    // administration password prompt, which then empties the box) and the programmer's name
-    // while runner 1 bears it. Until then they stay in the box like any other text.
+    // "vault" opens the administration password prompt, once that window exists, and empties
+    // the box, which runs this handler again for the empty text. The programmer's name, while
+    // runner 1 bears it, opens the programmer screen, once that exists.
+    if (Text3->currentText() == QLatin1String("vault"))
+        Text3->setEditText(QString());
 
     if (Text3->currentText() == QLatin1String("lanternquotas"))
         Text1->setText(QStringLiteral("100000"));

@@ -21,6 +21,7 @@ void Form2::connectHandlers()
     connect(Command9, &QPushButton::clicked, this, &Form2::Command9_Click);
     connect(Command11, &QPushButton::clicked, this, &Form2::Command11_Click);
     connect(Label39, &LinkLabel::clicked, this, &Form2::Label39_Click);
+    connect(Label39, &LinkLabel::dragOver, this, &Form2::Label39_DragOver);
     connect(Label39, &LinkLabel::mouseMoved, this, &Form2::Label39_MouseMove);
     connect(Label39, &LinkLabel::mouseReleased, this, &Form2::Label39_MouseUp);
     connect(Text3, &QComboBox::editTextChanged, this, &Form2::Text3_Change);

@@ -79,3 +79,14 @@ void Form2::Text10_Click()
 {
     Text10->clear();
 }
+
+// The amount box looks flat while it has the focus and sunken otherwise.
+void Form2::Text10_GotFocus()
+{
+    Text10->setFrame(false);
+}
+
+void Form2::Text10_LostFocus()
+{
+    Text10->setFrame(true);
+}

@@ -37,8 +37,8 @@ bool Form2::writeProfileFiles(int slot)
 
 void Form2::reportSaveFailure()
 {
-    msgBox(QStringLiteral("Your game could not be saved: the folder %1 cannot be written to. "
-                          "Your earlier saved game is still there.")
+    msgBox(QStringLiteral("Your game could not be saved in full: the folder %1 cannot be "
+                          "written to.")
                .arg(QDir::toNativeSeparators(gamePath(QStringLiteral("\\data")))),
            MsgIcon::Critical);
 }

@@ -216,7 +216,7 @@ void Form2::buildBettingTab(QWidget *tab)
     buttons->addWidget(Command9);
     bookiesBox->addLayout(buttons);
 
-    Label39 = new LinkLabel(QStringLiteral("Cancel Your Bet."));
+    Label39 = new LinkLabel(QStringLiteral("&Cancel Your Bet."));
     Label39->setObjectName(QStringLiteral("Label39"));
     bookiesBox->addWidget(Label39);
     layout->addWidget(bookies);

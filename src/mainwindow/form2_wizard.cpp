@@ -30,6 +30,9 @@ void Form2::Command12_Click()
         msgBox(QStringLiteral("Please enter a stake less than 800"));
         return;
     }
+    // Unpicked first: a stake the player once picked from the list would otherwise come back
+    // as that pick, which the stake box's change watch does not count as a change.
+    Text3->setCurrentIndex(-1);
     Text3->setEditText(stake);
     Command10_Click();
 }
@@ -60,6 +63,11 @@ void Form2::Command200_Click()
 
 void Form2::chooseWizardRunner(int k)
 {
+    // The wizard's steps can outlive the bet they were set up for (a bet made with the
+    // ordinary buttons leaves them up). They act only where the ordinary control they drive
+    // could act, so no race is bet or run twice on one stake.
+    if (!runner(k)->isEnabled())
+        return;
     runner(k)->setChecked(true);
     switch (k) {
     case 1:
@@ -114,6 +122,8 @@ void Form2::cmdst_Click()
 
 void Form2::Command19_Click()
 {
+    if (!Command1->isEnabled())
+        return;
     Command1_Click();
     Command19->hide();
     for (int k = 1; k <= 5; ++k)
@@ -128,7 +138,8 @@ void Form2::Command19_Click()
 
 void Form2::Command17_Click()
 {
-    Command3_Click();
+    if (Command3->isEnabled())
+        Command3_Click();
     Command17->hide();
     // The settlement brings the stake box and its button back; the step name changes now.
     Label46->setText(QStringLiteral("STEP 1:"));

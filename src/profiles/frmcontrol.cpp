@@ -200,6 +200,8 @@ frmcontrol::frmcontrol(QWidget *parent) : QWidget(parent)
     combo1->setFocus();
 
     connect(combo1, &QListWidget::itemSelectionChanged, this, &frmcontrol::combo1_Click);
+    // A click on the row already chosen is a new choice too.
+    connect(combo1, &QListWidget::itemClicked, this, &frmcontrol::combo1_Click);
     connect(Command9, &QPushButton::clicked, this, &frmcontrol::Command9_Click);
     connect(Command6, &QPushButton::clicked, this, &frmcontrol::Command6_Click);
     connect(Command10, &QPushButton::clicked, this, &frmcontrol::Command10_Click);
