@@ -57,7 +57,7 @@ void TestDoping::yes_data()
     QTest::newRow("cash 500 goes below zero")
         << "500" << "Mr Ed" << "" << QList<int>{0, 0, 900, 0, 0} << "-500";
     QTest::newRow("no runner of that name")
-        << "5000" << "Arkle" << "" << QList<int>{0, 0, 0, 0, 0} << "4000";
+        << "5000" << "Copper Kettle" << "" << QList<int>{0, 0, 0, 0, 0} << "4000";
     QTest::newRow("case counts")
         << "5000" << "mr ed" << "" << QList<int>{0, 0, 0, 0, 0} << "4000";
     QTest::newRow("every runner of the name")
@@ -143,7 +143,7 @@ void TestDoping::closingOpensNoRace()
 void TestDoping::unmatchedShareIsStillTested()
 {
     Form2 *main = betOn(1);
-    Form13 *window = offer(QStringLiteral("Arkle"));
+    Form13 *window = offer(QStringLiteral("Copper Kettle"));
     window->Command1->click();
     Form4 *race = loadedForm<Form4>();
     sv().boxes.clear();

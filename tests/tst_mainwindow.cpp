@@ -282,7 +282,8 @@ void TestMainWindow::saveWritesTheEightFiles()
     main->Text1->setText(QStringLiteral("1250"));
     main->Text2->setText(QStringLiteral("0"));
     main->Label16->setText(QStringLiteral("Mr Ed"));
-    const QStringList horses = {"Arkle", "Shergar", "Nijinsky", "Mill Reef", "Brigadier"};
+    const QStringList horses = {"Copper Kettle", "Mist Runner", "Plum Duff", "Tin Whistle",
+                                "Quick Thistle"};
     for (int k = 1; k <= 5; ++k)
         main->runner(k)->setText(horses[k - 1]);
 

@@ -115,7 +115,7 @@ private slots:
         main->Text1->setText(QStringLiteral("98765"));
         main->Text2->setText(QStringLiteral("4321"));
         main->Label16->setText(QStringLiteral("Mr Ed"));
-        main->Option2->setText(QStringLiteral("Shergar"));
+        main->Option2->setText(QStringLiteral("Mist Runner"));
 
         sv().answers.enqueue(MsgResult::Yes);
         main->rest->trigger();
@@ -130,7 +130,7 @@ private slots:
         // The rest of the window is saved as it stands, not reset.
         QCOMPARE(bytes(UserProfile::file(3, UserProfile::Share)), QByteArray("Mr Ed\r\n"));
         QCOMPARE(bytes(UserProfile::file(3, UserProfile::horse(1))), QByteArray("Red Rum\r\n"));
-        QCOMPARE(bytes(UserProfile::file(3, UserProfile::horse(2))), QByteArray("Shergar\r\n"));
+        QCOMPARE(bytes(UserProfile::file(3, UserProfile::horse(2))), QByteArray("Mist Runner\r\n"));
         // A save with its display, for the slot in the window, and nothing for the login window.
         QCOMPARE(UserSlot, qint16(3));
         QVERIFY(main->Timer2->isActive());
@@ -142,14 +142,14 @@ private slots:
         Form2 *main = play(2);
         QVERIFY(main);
         main->Text1->setText(QStringLiteral("4321"));
-        main->Label16->setText(QStringLiteral("Arkle"));
+        main->Label16->setText(QStringLiteral("Copper Kettle"));
 
         main->exit->trigger();
 
         QCOMPARE(sv().programEnds, 1);
         QVERIFY(sv().boxes.isEmpty());
         QCOMPARE(bytes(UserProfile::file(2, UserProfile::Cash)), QByteArray("4321\r\n"));
-        QCOMPARE(bytes(UserProfile::file(2, UserProfile::Share)), QByteArray("Arkle\r\n"));
+        QCOMPARE(bytes(UserProfile::file(2, UserProfile::Share)), QByteArray("Copper Kettle\r\n"));
         // The silent save: no display, no change of UserSlot, no other window.
         QVERIFY(!main->Timer2->isActive());
         QCOMPARE(UserSlot, qint16(0));
@@ -179,8 +179,8 @@ private slots:
     {
         writeDefaultProfiles();
         put(UserProfile::file(2, UserProfile::Cash), "2500\r\n");
-        put(UserProfile::file(2, UserProfile::Share), "Shergar\r\n");
-        put(UserProfile::file(2, UserProfile::horse(1)), "Arkle\r\n");
+        put(UserProfile::file(2, UserProfile::Share), "Mist Runner\r\n");
+        put(UserProfile::file(2, UserProfile::horse(1)), "Copper Kettle\r\n");
         Form2 *main = logIn(1);
         QVERIFY(main);
         QStringList card;
@@ -211,8 +211,8 @@ private slots:
         QCOMPARE(cardAfter, card);
         QCOMPARE(main->Label56->text(), tip);
         QCOMPARE(main->Text1->text(), QStringLiteral("2500"));
-        QCOMPARE(main->Option1->text(), QStringLiteral("Arkle"));
-        QCOMPARE(main->Label16->text(), QStringLiteral("Shergar"));
+        QCOMPARE(main->Option1->text(), QStringLiteral("Copper Kettle"));
+        QCOMPARE(main->Label16->text(), QStringLiteral("Mist Runner"));
         QCOMPARE(main->Label24->text(), QStringLiteral("Welcome: user2"));
         QCOMPARE(main->Label23->text(), QStringLiteral("2"));
         QCOMPARE(sv().boxes.size(), 1);
