@@ -2,6 +2,7 @@
 
 #include "support/gametest.h"
 #include "support/login.h"
+#include "support/race.h"
 
 #include "common/dialogs.h"
 #include "common/registry.h"
@@ -18,9 +19,6 @@
 class RaceTest : public GameTest
 {
 protected:
-    // A fraction that makes drawUpTo(m) give `value`.
-    static double draw(int value, int m) { return (value - 0.5) / m; }
-
     Form2 *betOn(int horse, const QString &stake = QStringLiteral("100"),
                  const QString &winnings = QStringLiteral("1500"))
     {
@@ -53,20 +51,11 @@ protected:
         return race;
     }
 
-    // One tick of horse k's timer, handled at once.
-    static void tick(Form4 *race, int k)
-    {
-        static constexpr std::array ticks = {&Form4::horse1t_Timer, &Form4::horse2t_Timer,
-                                             &Form4::horse3t_Timer, &Form4::horse4t_Timer,
-                                             &Form4::horse5t_Timer};
-        (race->*ticks.at(static_cast<std::size_t>(k - 1)))();
-    }
-
     // Brings horse k to the line and lets its next tick declare it, as a finishing horse does.
     static void finish(Form4 *race, int k)
     {
         race->progressBar(k)->setValue(RaceCounterMax);
-        tick(race, k);
+        tickHorse(race, k);
     }
 
     // The eight saved files of slot 1, to prove a path saved nothing.

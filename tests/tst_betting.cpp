@@ -49,7 +49,6 @@ private:
     void offerStake(Form2 *main, const QString &stake, MsgResult answer = MsgResult::Yes);
     // Everything a refused stake must leave alone.
     static QStringList snapshot(const Form2 *main);
-    static double draw(int value, int m) { return (value - 0.5) / m; }
 };
 
 namespace {

@@ -1,5 +1,6 @@
 #include "support/gametest.h"
 #include "support/login.h"
+#include "support/race.h"
 
 #include "common/registry.h"
 #include "mainwindow/form2.h"
@@ -14,8 +15,6 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include <array>
-
 // A whole round as a player plays it: log in, stake, runner, bet, race, settlement, and
 // the next stake straight after.
 class TestFullRound : public GameTest
@@ -28,7 +27,6 @@ private slots:
     void shareOwnerDopesAndIsCaught();
 
 private:
-    static double draw(int value, int m) { return (value - 0.5) / m; }
     // Logs slot 1 in, stakes `stake` on `horse` and starts the race; returns the race window
     // with its Start button not yet pressed.
     Form4 *betAndStart(Form2 *&main, int horse, const QString &stake);
@@ -108,12 +106,7 @@ void TestFullRound::backedHorseWinsAndTheNextBetFollows()
         sv().draws << draw(k, OddsRanges[static_cast<std::size_t>(k - 1)]);
     QTest::mouseClick(race->Command1, Qt::LeftButton);
     QPointer<Form4> alive(race);
-    for (int k = 1; k <= 5; ++k)
-        race->horseTimer(k)->stop(); // the test is the clock
-    const std::array ticks = {&Form4::horse1t_Timer, &Form4::horse2t_Timer, &Form4::horse3t_Timer,
-                              &Form4::horse4t_Timer, &Form4::horse5t_Timer};
-    for (std::size_t n = 0; race->winner == 0 && n < 20000; ++n)
-        (race->*ticks[n % 5])();
+    runRaceByHand(race);
     flushDeletes();
     QVERIFY(alive.isNull());
 
@@ -209,12 +202,7 @@ void TestFullRound::shareOwnerDopesAndIsCaught()
     sv().draws << draw(2, 3) << draw(20000, 30000);
     QTest::mouseClick(race->Command1, Qt::LeftButton);
     QPointer<Form4> alive(race);
-    for (int k = 1; k <= 5; ++k)
-        race->horseTimer(k)->stop();
-    const std::array ticks = {&Form4::horse1t_Timer, &Form4::horse2t_Timer, &Form4::horse3t_Timer,
-                              &Form4::horse4t_Timer, &Form4::horse5t_Timer};
-    for (std::size_t n = 0; race->winner == 0 && n < 20000; ++n)
-        (race->*ticks[n % 5])();
+    runRaceByHand(race);
     flushDeletes();
     QVERIFY(alive.isNull());
 

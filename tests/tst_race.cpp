@@ -35,7 +35,7 @@ int TestRace::runEvenly(Form4 *race)
     for (int round = 1; round <= 2000; ++round) {
         for (int k = 1; k <= 5; ++k) {
             race->horseTimer(k)->stop(); // the test is the clock
-            tick(race, k);
+            tickHorse(race, k);
             if (race->winner != 0)
                 return round;
         }
@@ -181,12 +181,12 @@ void TestRace::finishValues()
     Form4 *race = openRace();
     race->progressBar(horse)->setValue(12980);
     for (int t = 1; t < ticksToDeclare; ++t) {
-        tick(race, horse);
+        tickHorse(race, horse);
         QCOMPARE(race->winner, qint16(0));
     }
     const int lastLeft = race->horsePicture(horse)->x();
     QCOMPARE(race->progressBar(horse)->value(), horse == 3 ? 13000 : 12990);
-    tick(race, horse);
+    tickHorse(race, horse);
 
     // The declaring tick does not move the horse; it settles the race and closes the window.
     QCOMPARE(race->winner, qint16(horse));

@@ -30,8 +30,6 @@ private slots:
     void unreadableCashIsKept();
 
 private:
-    // A fraction that makes drawUpTo(m) give `value`.
-    static double draw(int value, int m) { return (value - 0.5) / m; }
     // Scripts one full set of share prices.
     void scriptPrices(const std::array<int, 5> &prices) const;
     // Slot 1 logged in (cash 500, debt 500), with the given cash and share line.

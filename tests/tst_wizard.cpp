@@ -1,5 +1,6 @@
 #include "support/gametest.h"
 #include "support/login.h"
+#include "support/race.h"
 
 #include "common/registry.h"
 #include "common/statusbar.h"
@@ -368,25 +369,7 @@ void TestWizard::fullRoundThroughTheWizard()
              QStringLiteral("The Race - The Horse You Chose To Win Is 'Desert Orchard'"));
     race->Command1->click();
     // The horses run on their ticks until one reaches the line and the race settles itself.
-    for (int tick = 0; tick < 100000 && loadedForm<Form4>(); ++tick) {
-        switch (tick % 5) {
-        case 0:
-            race->horse1t_Timer();
-            break;
-        case 1:
-            race->horse2t_Timer();
-            break;
-        case 2:
-            race->horse3t_Timer();
-            break;
-        case 3:
-            race->horse4t_Timer();
-            break;
-        default:
-            race->horse5t_Timer();
-            break;
-        }
-    }
+    runRaceByHand(race);
     QVERIFY(!loadedForm<Form4>());
     flushDeletes();
 

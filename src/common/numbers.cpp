@@ -116,6 +116,11 @@ std::optional<qint32> toWhole(const QString &text)
     return static_cast<qint32>(rounded);
 }
 
+qint32 wholeOrZero(const QString &text)
+{
+    return toWhole(text).value_or(0);
+}
+
 std::optional<double> toDouble(const QString &text)
 {
     return wholeTextNumber(text);

@@ -12,6 +12,9 @@
 // or not a number at all, gives nothing.
 std::optional<qint32> toWhole(const QString &text);
 
+// toWhole for a sum: text that is not a 32-bit whole number counts as 0.
+qint32 wholeOrZero(const QString &text);
+
 // The same reading without rounding, for a product of two texts (odds times stake).
 std::optional<double> toDouble(const QString &text);
 

@@ -150,7 +150,7 @@ bool Form2::eventFilter(QObject *watched, QEvent *event)
         // The placeholder is there to be typed over: entering the box selects it, so the
         // first key replaces it instead of being added to it.
         QLineEdit *edit = static_cast<QComboBox *>(watched)->lineEdit();
-        if (edit->text() == QLatin1String("Enter Your Stake......"))
+        if (edit->text() == StakePlaceholder)
             QTimer::singleShot(0, edit, &QLineEdit::selectAll);
     }
     if (watched == Text10) {

@@ -33,6 +33,10 @@ public:
     // The width the window has without the wizard strip, and the strip's width, in twips.
     static constexpr int NormalWidthTwips = 11250;
     static constexpr int WizardStripTwips = 4000;
+    // What both stake boxes show until a stake is typed or picked.
+    static inline const QString StakePlaceholder = QStringLiteral("Enter Your Stake......");
+    // "1" opens the wizard panel at the next start-up.
+    static inline const QString WizardFlagFile = QStringLiteral("\\data\\hwiz04.dll");
 
     explicit Form2(QWidget *parent = nullptr);
     ~Form2() override;

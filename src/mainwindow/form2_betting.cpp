@@ -15,13 +15,6 @@ namespace {
 
 const QString HorseHint = QStringLiteral("Now Select The Horse You Wish To Bet On");
 
-// A stake or cash text as the stake check reads it: text that is not a 32-bit whole number,
-// too big a number included, counts as 0.
-qint32 checkedAmount(const QString &text)
-{
-    return toWhole(text).value_or(0);
-}
-
 // A factor of the winnings. After a cancelled bet the stake box may hold any text; one that
 // is not a number counts as 0, so the winnings show "0" rather than a stale amount.
 double factor(const QString &text)
@@ -43,8 +36,8 @@ void Form2::Command10_Click()
 
 void Form2::Command2_Click()
 {
-    const qint32 stake = checkedAmount(Text3->currentText());
-    const qint32 cash = checkedAmount(Text1->text());
+    const qint32 stake = wholeOrZero(Text3->currentText());
+    const qint32 cash = wholeOrZero(Text1->text());
 
     if (stake >= 801) {
         msgBox(QStringLiteral(" The bet is over ") + curr->text() + QStringLiteral("800 "),

@@ -10,25 +10,20 @@ constexpr qint64 LoanLimit = 2000;
 constexpr qint64 CashCodeBonus = 20000;
 const QString CashCode = QStringLiteral("brisk");
 
-// The bank reads what it cannot make out as nothing: an empty or mistyped box lends or pays 0.
-qint64 amountIn(const QString &text)
-{
-    return toWhole(text).value_or(0);
-}
 } // namespace
 
 void Form2::Command6_Click()
 {
     if (Text10->text() == CashCode) {
         // A cheat, not a loan: no debt, no message, no save, and Borrow stays as it was.
-        Text1->setText(moneyText(amountIn(Text1->text()) + CashCodeBonus));
+        Text1->setText(moneyText(wholeOrZero(Text1->text()) + CashCodeBonus));
         mirrorMoneyToLogin(false);
         return;
     }
 
-    const qint64 debt = amountIn(Text2->text());
-    const qint64 amount = amountIn(Text10->text());
-    const qint64 cash = amountIn(Text1->text());
+    const qint64 debt = wholeOrZero(Text2->text());
+    const qint64 amount = wholeOrZero(Text10->text());
+    const qint64 cash = wholeOrZero(Text1->text());
     if (amount > LoanLimit) {
         msgBox(QStringLiteral(" You are trying to borrow to much"), MsgIcon::Critical);
         return;
@@ -49,9 +44,9 @@ void Form2::Command6_Click()
 
 void Form2::Command7_Click()
 {
-    const qint64 debt = amountIn(Text2->text());
-    const qint64 amount = amountIn(Text10->text());
-    const qint64 cash = amountIn(Text1->text());
+    const qint64 debt = wholeOrZero(Text2->text());
+    const qint64 amount = wholeOrZero(Text10->text());
+    const qint64 cash = wholeOrZero(Text1->text());
     if (amount > cash) {
         msgBox(QStringLiteral(" You are trying to payback more than you have"), MsgIcon::Critical);
         return;

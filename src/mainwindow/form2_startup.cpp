@@ -17,7 +17,6 @@
 #include <QSignalBlocker>
 
 namespace {
-const QString WizardFlagFile = QStringLiteral("\\data\\hwiz04.dll");
 const QString StartTabFile = QStringLiteral("\\data\\option.hor");
 const QStringList StakeList = {QStringLiteral("50"),  QStringLiteral("100"), QStringLiteral("200"),
                                QStringLiteral("250"), QStringLiteral("300"), QStringLiteral("400"),
@@ -61,9 +60,9 @@ void Form2::Form_Load()
         Text3->addItems(StakeList);
         // Adding items to an editable box picks the first one; the placeholder must stay.
         wiz1->setCurrentIndex(-1);
-        wiz1->setEditText(QStringLiteral("Enter Your Stake......"));
+        wiz1->setEditText(StakePlaceholder);
         Text3->setCurrentIndex(-1);
-        Text3->setEditText(QStringLiteral("Enter Your Stake......"));
+        Text3->setEditText(StakePlaceholder);
     }
 
     Label25->setText(QStringLiteral("Game Started At: ")

@@ -52,7 +52,7 @@ QComboBox *stakeBox(const QString &name)
     box->setInsertPolicy(QComboBox::NoInsert);
     // A stake is what the player types: "1" must not grow into "100" from the list.
     box->setCompleter(nullptr);
-    box->setEditText(QStringLiteral("Enter Your Stake......"));
+    box->setEditText(Form2::StakePlaceholder);
     box->setMinimumContentsLength(22);
     return box;
 }

@@ -7,8 +7,6 @@
 #include "common/valuefile.h"
 
 namespace {
-const QString WizardFlagFile = QStringLiteral("\\data\\hwiz04.dll");
-const QString StakePlaceholder = QStringLiteral("Enter Your Stake......");
 // The wizard's own ceiling; the stake check behind it holds the real limits.
 constexpr double WizardStakeCeiling = 801;
 } // namespace

@@ -136,7 +136,7 @@ void Form13::Command1_Click()
             race->progressBar(k)->setValue(DopedStart);
     }
     // A cash box that does not hold a whole number is charged from 0.
-    main->Text1->setText(moneyText(qint64{toWhole(main->Text1->text()).value_or(0)} - DrugPrice));
+    main->Text1->setText(moneyText(qint64{wholeOrZero(main->Text1->text())} - DrugPrice));
     msgBox(QStringLiteral("You have been charged ") + main->curr->text()
            + QStringLiteral("1000 for the drugs"));
     showForm(race);

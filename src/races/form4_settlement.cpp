@@ -13,17 +13,11 @@
 
 namespace {
 
-// Money read from a field for a sum. A field that does not hold a whole number (a cash box
-// typed over, a winnings label left at "Nothing" by a cancelled bet) counts as 0, so a race
-// always settles instead of stopping the game.
-qint64 amountIn(const QString &text)
-{
-    return toWhole(text).value_or(0);
-}
-
+// A field that does not hold a whole number (a cash box typed over, a winnings label left at
+// "Nothing" by a cancelled bet) counts as 0, so a race always settles.
 void addToCash(Form2 *main, qint64 amount)
 {
-    main->Text1->setText(moneyText(amountIn(main->Text1->text()) + amount));
+    main->Text1->setText(moneyText(wholeOrZero(main->Text1->text()) + amount));
 }
 
 } // namespace
@@ -57,14 +51,14 @@ void Form4::Command3_Click()
                    + main->Label12->text(),
                MsgIcon::Information);
         // The stake stays with the player; the winnings come on top.
-        addToCash(main, amountIn(main->Label12->text()));
+        addToCash(main, wholeOrZero(main->Label12->text()));
     } else {
         // The cash box shows the loss while the message is up.
-        addToCash(main, -amountIn(main->Label10->text()));
+        addToCash(main, -qint64{wholeOrZero(main->Label10->text())});
         msgBox(QStringLiteral(" Your Horse Lost"), MsgIcon::Critical);
     }
 
-    const qint64 debt = amountIn(main->Text2->text());
+    const qint64 debt = wholeOrZero(main->Text2->text());
     main->Text2->setText(moneyText(debt + debtInterest(debt)));
 
     showForm(main);

@@ -37,6 +37,9 @@ protected:
     // All five slots with their default files, passwords included, and a country.
     void writeDefaultProfiles(const QString &country = QStringLiteral("United Kingdom")) const;
 
+    // The scripted fraction that makes a draw 1..m (drawUpTo(m)) come out as `value`.
+    static double draw(int value, int m) { return (value - 0.5) / m; }
+
     // Runs deferred deletes, so unloaded windows are really gone.
     static void flushDeletes();
 
