@@ -5,6 +5,7 @@
 #include "common/linklabel.h"
 #include "common/registry.h"
 #include "common/statusbar.h"
+#include "common/twips.h"
 #include "mainwindow/form2.h"
 #include "online/form10.h"
 #include "online/frmbrowser.h"
@@ -258,13 +259,20 @@ private slots:
     void browsing()
     {
         page(QStringLiteral("\\whats\\one.htm"), QStringLiteral("One"),
-             QStringLiteral("<a href=\"two.htm\">two</a>"));
+             QStringLiteral("<a href=\"two.htm\" target=\"_blank\">two</a>"));
         page(QStringLiteral("\\whats\\two.htm"), QStringLiteral("Two"));
         showWebPage(path(QStringLiteral("\\whats\\one.htm")));
         Form10 *web = loadedForm<Form10>();
         settle(web->Webcred);
         QCOMPARE(web->windowTitle(), QStringLiteral("One - Qurba Browser."));
         QCOMPARE(web->ProgressBar1->value(), 100);
+        // A link meant for a new window opens nothing here.
+        const int windows = QApplication::topLevelWidgets().size();
+        emit web->Webcred->findChild<QTextBrowser *>()->anchorClicked(
+            QUrl(QStringLiteral("two.htm")));
+        settle(web->Webcred);
+        QCOMPARE(web->Webcred->LocationName(), QStringLiteral("One"));
+        QCOMPARE(QApplication::topLevelWidgets().size(), windows);
         web->Text1->setText(path(QStringLiteral("\\whats\\two.htm")));
         QTest::keyClick(web->Text1, Qt::Key_Return);
         settle(web->Webcred);
@@ -363,6 +371,41 @@ private slots:
         QVERIFY(help->WebBrowser2->GoBack()); // Home was a page of its own
     }
 
+    void resizeRules_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("view");
+        QTest::addColumn<int>("widthLess"); // twips the rule takes off the window's; -1: free
+        QTest::addColumn<int>("heightLess");
+        QTest::newRow("web window") << "Form10"
+                                    << "Webcred" << 350 << 1500;
+        QTest::newRow("help contents") << "frmHelp"
+                                       << "WebBrowser1" << -1 << 1500;
+        QTest::newRow("help page") << "frmHelp"
+                                   << "WebBrowser2" << 4200 << 900;
+    }
+
+    // The views follow the window by the rule's margins (the window counted with its frame);
+    // a window too small for them leaves them as they were.
+    void resizeRules()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, view);
+        QFETCH(int, widthLess);
+        QFETCH(int, heightLess);
+        QWidget *w = window == QLatin1String("Form10") ? static_cast<QWidget *>(form<Form10>())
+                                                       : form<frmHelp>();
+        auto *v = ctl<WebView>(w, view);
+        showForm(w);
+        w->resize(900, 700);
+        const QSize before = v->size();
+        if (widthLess >= 0)
+            QCOMPARE(v->width(), (900 * 15 + FrameWidthTwips - widthLess) / 15);
+        QCOMPARE(v->height(), (700 * 15 + FrameHeightTwips - heightLess) / 15);
+        w->resize(10, 10);
+        QCOMPARE(v->size(), before);
+    }
+
     // The browser window opens its starting address; its caption follows the busy timer.
     void browserWindow()
     {
@@ -370,6 +413,11 @@ private slots:
         page(QStringLiteral("\\whats\\two.htm"), QStringLiteral("Two"));
         frmBrowser *browser = showBrowser(path(QStringLiteral("\\whats\\one.htm")));
         QVERIFY(browser->isVisible());
+        browser->resize(600, 400);
+        const int stripBottom = browser->picAddress->geometry().bottom() + 1;
+        QCOMPARE(browser->brwWebBrowser->size(),
+                 QSize((600 * 15 - 100) / 15, ((400 - stripBottom) * 15 - 100) / 15));
+        QCOMPARE(browser->cboAddress->width(), (600 * 15 - 100) / 15);
         QCOMPARE(browser->cboAddress->count(), 1);
         QVERIFY(browser->timTimer->isActive());
         browser->timTimer_Timer();

@@ -9,7 +9,7 @@
 namespace {
 
 // The game's pages are a few KB; anything far larger is not one of them.
-constexpr qint64 MaxPageBytes = 4 * 1024 * 1024;
+constexpr qint64 MaxPageBytes = 1024 * 1024;
 
 QByteArray readLocal(const QUrl &url, bool &found)
 {
