@@ -55,6 +55,18 @@ protected:
         return newWindow ? newWindow() : nullptr;
     }
 
+    // Script boxes and file choosers would be windows of the page's own.
+    void javaScriptAlert(const QUrl &, const QString &) override {}
+    bool javaScriptConfirm(const QUrl &, const QString &) override { return false; }
+    bool javaScriptPrompt(const QUrl &, const QString &, const QString &, QString *) override
+    {
+        return false;
+    }
+    QStringList chooseFiles(FileSelectionMode, const QStringList &, const QStringList &) override
+    {
+        return {};
+    }
+
 private:
     WebEngineEvents &m_events;
 };
@@ -66,6 +78,8 @@ public:
         : QWebEngineView(parent), m_page(new LockedPage(profile, events, this))
     {
         setPage(m_page);
+        // Its entries would save, download, inspect or open the page elsewhere.
+        setContextMenuPolicy(Qt::NoContextMenu);
         m_page->newWindow = [&events]() -> QWebEnginePage * {
             // Every view of a run has the same engine, so the receiver is one of these.
             auto *receiver = static_cast<BrowserPage *>(events.newWindowRequested());
