@@ -81,6 +81,7 @@ WebView::WebView(QWidget *parent) : QWidget(parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_engine->widget());
+    setFocusProxy(m_engine->widget());
 }
 
 WebView::~WebView()
