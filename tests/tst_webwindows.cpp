@@ -130,16 +130,21 @@ private slots:
         QTest::addColumn<QByteArray>("flag");
         QTest::addColumn<bool>("missing");
         QTest::addColumn<QString>("pending");
+        QTest::addColumn<bool>("gameOn");
         QTest::addColumn<bool>("shown");
-        QTest::newRow("skip") << QByteArray(" 1 \r\n") << false << QString() << false;
-        QTest::newRow("show") << QByteArray(" 0 \r\n") << false << QString() << true;
-        QTest::newRow("no file") << QByteArray() << true << QString() << true;
-        QTest::newRow("empty file") << QByteArray() << false << QString() << true;
-        QTest::newRow("not a number") << QByteArray("yes\r\n") << false << QString() << true;
+        const QString none;
+        QTest::newRow("skip") << QByteArray(" 1 \r\n") << false << none << false << false;
+        QTest::newRow("show") << QByteArray(" 0 \r\n") << false << none << false << true;
+        QTest::newRow("no file") << QByteArray() << true << none << false << true;
+        QTest::newRow("empty file") << QByteArray() << false << none << false << true;
+        QTest::newRow("not a number") << QByteArray("yes\r\n") << false << none << false << true;
         QTest::newRow("last line counts")
-            << QByteArray(" 0 \r\n 1 \r\n") << false << QString() << false;
+            << QByteArray(" 0 \r\n 1 \r\n") << false << none << false << false;
         QTest::newRow("pending address beats skip")
-            << QByteArray(" 1 \r\n") << false << QStringLiteral("https://example.com/") << true;
+            << QByteArray(" 1 \r\n") << false << QStringLiteral("https://example.com/") << false
+            << true;
+        QTest::newRow("skip never ends a game")
+            << QByteArray(" 1 \r\n") << false << none << true << true;
     }
 
     // On the way out the skip flag decides at load whether the window ever shows.
@@ -148,7 +153,12 @@ private slots:
         QFETCH(QByteArray, flag);
         QFETCH(bool, missing);
         QFETCH(QString, pending);
+        QFETCH(bool, gameOn);
         QFETCH(bool, shown);
+        if (gameOn) {
+            writeDefaultProfiles();
+            QVERIFY(logIn(1));
+        }
         PendingUrl = pending;
         Form10 *credits = openCredits(missing ? nullptr : &flag);
         QCOMPARE(credits->isVisible(), shown);

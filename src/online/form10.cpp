@@ -99,7 +99,9 @@ void Form10::Form_Load()
 {
     QString flag;
     const bool skip = ValueFile::read(gamePath(SkipFlag), flag) && toDouble(flag) == 1.0;
-    if (skip && PendingUrl.isEmpty()) {
+    // Only on the way out: during a game, ending here would lose everything since the last
+    // save, should Show Credits have failed to clear the flag.
+    if (skip && PendingUrl.isEmpty() && !mainWindowShown()) {
         m_ended = true;
         services().programEnd();
         return;
