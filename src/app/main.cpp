@@ -1,3 +1,4 @@
+#include "common/httpfetch.h"
 #include "common/registry.h"
 #include "profiles/startup.h"
 
@@ -5,6 +6,7 @@
 
 int main(int argc, char *argv[])
 {
+    const FetchLibrary fetchLibrary;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stallix"));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
