@@ -7,7 +7,9 @@
 #include "common/statusbar.h"
 #include "mainwindow/form2.h"
 #include "online/form6.h"
+#include "online/form10.h"
 #include "online/form8.h"
+#include "online/webview.h"
 
 #include <QTest>
 
@@ -24,6 +26,17 @@ const QString NotLatest = QStringLiteral("Your Are NOT Using The Latest Version 
 class TestOnline : public GameTest
 {
     Q_OBJECT
+
+    // The address the web window opened, or "" when it is not open.
+    static QString webPage()
+    {
+        Form10 *web = loadedForm<Form10>();
+        if (!web || !web->isVisible())
+            return QString();
+        if (!QTest::qWaitFor([web] { return !web->Webcred->Busy(); }, 5000))
+            return QStringLiteral("<still loading>");
+        return web->Webcred->LocationURL();
+    }
 
     Form2 *play()
     {
@@ -101,7 +114,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("title");
         QTest::addColumn<MsgButtons>("buttons");
-        QTest::addColumn<QString>("pending");
+        QTest::addColumn<QString>("opened"); // by the web window
         const QString question = QStringLiteral(
             "There is a newer version of this program available. Would you like to download it?");
         const QString same = QStringLiteral(
@@ -122,7 +135,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, title);
         QFETCH(MsgButtons, buttons);
-        QFETCH(QString, pending);
+        QFETCH(QString, opened);
         Form2 *main = play();
         const QString panel3 = main->statusBar1()->panelText(3);
 
@@ -137,7 +150,7 @@ private slots:
         QCOMPARE(box.title, title);
         QCOMPARE(box.icon, MsgIcon::None);
         QCOMPARE(box.buttons, buttons);
-        QCOMPARE(PendingUrl, pending);
+        QCOMPARE(webPage(), opened);
         // An extra check of its own: the start-up check still waits, the hint line stays.
         QVERIFY(main->Timer3->isActive());
         QCOMPARE(main->statusBar1()->panelText(3), panel3);
@@ -147,20 +160,31 @@ private slots:
     void updateNotice_data()
     {
         QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("pending");
+        QTest::addColumn<bool>("webOpen"); // the web window already shows the credits
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<QString>("pending"); // left for the web window's next creation
         QTest::addColumn<bool>("staysOpen");
-        QTest::newRow("Download") << "Command1" << DownloadPage << false;
-        QTest::newRow("the link") << "Label1" << DownloadPage << true;
-        QTest::newRow("later") << "Command2"
-                               << "" << false;
+        // clang-format off
+        QTest::newRow("Download")          << "Command1" << false << DownloadPage << ""           << false;
+        QTest::newRow("the link")          << "Label1"   << false << DownloadPage << ""           << true;
+        QTest::newRow("later")             << "Command2" << false << ""           << ""           << false;
+        QTest::newRow("Download, web open") << "Command1" << true << ""           << DownloadPage << false;
+        // clang-format on
     }
 
     void updateNotice()
     {
         QFETCH(QString, control);
+        QFETCH(bool, webOpen);
+        QFETCH(QString, opened);
         QFETCH(QString, pending);
         QFETCH(bool, staysOpen);
         Form2 *main = play();
+        Form10 *credits = nullptr;
+        if (webOpen) {
+            showForm10();
+            credits = loadedForm<Form10>();
+        }
         main->hconnect->trigger();
         QVERIFY(sv().fetches.isEmpty()); // Connect shows the notice without a check
         Form8 *notice = loadedForm<Form8>();
@@ -180,6 +204,10 @@ private slots:
         flushDeletes();
 
         QCOMPARE(PendingUrl, pending);
+        if (webOpen)
+            QCOMPARE(loadedForm<Form10>(), credits); // only brought forward
+        else
+            QCOMPARE(webPage(), opened);
         QCOMPARE(loadedForm<Form8>() != nullptr, staysOpen);
         QVERIFY(sv().boxes.isEmpty());
     }
@@ -213,7 +241,7 @@ private slots:
         QCOMPARE(box->height(), shortHeight + 1500 / 15);
 
         emit box->Label7->clicked();
-        QCOMPARE(PendingUrl, QStringLiteral("http://www.tellary-networks.example/"));
+        QCOMPARE(webPage(), QStringLiteral("http://www.tellary-networks.example/"));
 
         box->Command1->click();
         flushDeletes();

@@ -7,8 +7,10 @@
 #include "common/paths.h"
 #include "common/statusbar.h"
 #include "common/valuefile.h"
+#include "online/form10.h"
 #include "online/form6.h"
 #include "online/form8.h"
+#include "online/frmhelp.h"
 #include "online/versioncheck.h"
 #include "profiles/frmcontrol.h"
 #include "profiles/userprofile.h"
@@ -125,7 +127,7 @@ void Form2::mnuCredit_Click()
     // The flag is cleared so that the credits come up again at the end of the game. A flag
     // that cannot be written only means they may be skipped then: nothing to tell the player.
     ValueFile::writeNumber(gamePath(QStringLiteral("\\data\\show.hor")), 0);
-    // The credits window opens the local credits page here, once it exists.
+    showForm10();
 }
 
 void Form2::backup_Click()
@@ -167,13 +169,13 @@ void Form2::about_Click()
 void Form2::what_Click()
 {
     Text13->setText(WhatsNewTopic);
-    // The help viewer opens the topic here, once it exists.
+    showForm(form<frmHelp>());
 }
 
 void Form2::mnuHelp_Click()
 {
     Text13->setText(HelpMainTopic);
-    // The help viewer opens the topic here, once it exists.
+    showForm(form<frmHelp>());
 }
 
 void Form2::Toolbar3_ButtonClick(QAction *button)
@@ -188,11 +190,10 @@ void Form2::Toolbar3_ButtonClick(QAction *button)
     } else if (key == QStringLiteral("reset")) {
         rest_Click();
     } else if (key == QStringLiteral("qurba")) {
-        PendingUrl = MakerHomePage;
-        // The web view window opens the page here, once it exists.
+        showWebPage(MakerHomePage);
     } else if (key == QStringLiteral("help")) {
         Text13->setText(HelpMainTopic);
-        // The help viewer opens the topic here, once it exists.
+        showForm(form<frmHelp>());
     } else if (key == QStringLiteral("restore")) {
         // The button is labelled for the backup window, so it does what its menu item does.
         backup_Click();

@@ -4,8 +4,8 @@
 #include "common/maker.h"
 #include "common/placement.h"
 #include "common/twips.h"
+#include "form10.h"
 #include "profiles/splashpictures.h"
-#include "weblink.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -154,7 +154,7 @@ void Form6::Command3_Click()
 
 void Form6::Label7_Click()
 {
-    openWebLink(MakerHomePage);
+    showWebPage(MakerHomePage);
 }
 
 void Form6::Command1_Click()

@@ -3,7 +3,7 @@
 #include "common/dialogs.h"
 #include "common/maker.h"
 #include "common/services.h"
-#include "weblink.h"
+#include "form10.h"
 
 ServerVersion compareVersion(const QString &answer)
 {
@@ -45,5 +45,5 @@ void reportServerDown()
 
 void openDownloadPage()
 {
-    openWebLink(downloadPageUrl());
+    showWebPage(downloadPageUrl());
 }

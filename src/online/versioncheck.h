@@ -22,5 +22,6 @@ QString downloadPageUrl();
 ServerVersion checkServerVersion();
 // The one box both checks show when the server gave nothing.
 void reportServerDown();
-// Leaves the download page for the web window and shows that window.
+// Leaves the download page for the web window and shows it; an open web window only comes
+// forward and opens the page the next time it is created.
 void openDownloadPage();
