@@ -1,3 +1,4 @@
+#include "common/httpfetch.h"
 #include "common/product.h"
 #include "common/registry.h"
 #include "online/webview.h"
@@ -7,6 +8,7 @@
 
 int main(int argc, char *argv[])
 {
+    const FetchLibrary fetchLibrary;
     // The browser engine comes from a plugin, after the application exists; it asks for this
     // to be set before.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
