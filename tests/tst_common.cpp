@@ -15,8 +15,6 @@
 
 #include <limits>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -246,22 +244,16 @@ void TestCommon::valueFileFullDiskKeepsOldFiles()
     put("\\data\\debt.hor", "500\r\n");
     const QString big(4096, QLatin1Char('9'));
 
-    // A file size limit fails every write past it, as a full disk does.
-    struct rlimit before
+    bool single = true;
+    bool fresh = true;
+    bool set = true;
     {
-    };
-    QVERIFY(::getrlimit(RLIMIT_FSIZE, &before) == 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = before;
-    small.rlim_cur = 1024;
-    QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
-    const bool single = ValueFile::write(path("\\data\\cash.hor"), big);
-    const bool fresh = ValueFile::write(path("\\data\\user1n.hor"), big);
-    const bool set = ValueFile::writeAll(
-        {{path("\\data\\cash.hor"), QStringLiteral("1")}, {path("\\data\\debt.hor"), big}});
-    ::setrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, oldHandler);
-
+        const FullDisk full(1024);
+        single = ValueFile::write(path("\\data\\cash.hor"), big);
+        fresh = ValueFile::write(path("\\data\\user1n.hor"), big);
+        set = ValueFile::writeAll(
+            {{path("\\data\\cash.hor"), QStringLiteral("1")}, {path("\\data\\debt.hor"), big}});
+    }
     QVERIFY(!single);
     QVERIFY(!fresh);
     QVERIFY(!set);
