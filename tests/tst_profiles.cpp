@@ -7,11 +7,13 @@
 #include "profiles/form14.h"
 #include "profiles/frmcontrol.h"
 #include "profiles/profileimport.h"
+#include "profiles/startup.h"
 #include "profiles/userprofile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QMap>
+#include <QProcess>
 
 #include <sys/stat.h>
 
@@ -264,6 +266,30 @@ private slots:
         QVERIFY(!loadedForm<Form2>());
         QCOMPARE(snapshot(), before);
         QVERIFY(!exists(UserProfile::file(2, UserProfile::Debt)));
+    }
+
+    void oneGamePerProgramFolder()
+    {
+        std::unique_ptr<QLockFile> first = claimProgramFolder();
+        QVERIFY(first && first->isLocked());
+        QVERIFY(!claimProgramFolder());
+        QCOMPARE(sv().boxes.size(), 1);
+        QVERIFY(sv().boxes[0].text.contains(QDir::toNativeSeparators(programFolder())));
+        first.reset();
+
+        // A lock left by a game that died blocks nothing, and the next start removes what
+        // its broken-off save left.
+        QProcess gone;
+        gone.start(QStringLiteral("true"));
+        QVERIFY(gone.waitForStarted());
+        const qint64 pid = gone.processId();
+        QVERIFY(gone.waitForFinished());
+        put("\\data\\stallix.lock", QByteArray::number(pid) + "\nstallix\n\n");
+        put("\\data\\user1cash.hor.stallix-new", "9");
+        const std::unique_ptr<QLockFile> next = claimProgramFolder();
+        QVERIFY(next && next->isLocked());
+        QVERIFY(!exists("\\data\\user1cash.hor.stallix-new"));
+        QCOMPARE(sv().boxes.size(), 1);
     }
 
     void failedImportWriteRestoresEveryTarget()

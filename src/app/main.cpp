@@ -12,6 +12,9 @@ int main(int argc, char *argv[])
                                             .arg(STALLIX_VERSION_MINOR)
                                             .arg(STALLIX_VERSION_PATCH));
 
+    const std::unique_ptr<QLockFile> lock = claimProgramFolder();
+    if (!lock)
+        return 1;
     startGame();
     const int code = QApplication::exec();
     unloadAll();
