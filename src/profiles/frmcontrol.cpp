@@ -6,6 +6,7 @@
 #include "common/placement.h"
 #include "common/services.h"
 #include "common/twips.h"
+#include "common/valuefile.h"
 #include "firstrun.h"
 #include "mainwindow/form2.h"
 #include "profileimport.h"
@@ -40,6 +41,8 @@ QLineEdit *dataBox(const QString &name, QWidget *parent)
     auto *box = new QLineEdit(parent);
     box->setObjectName(name);
     box->hide();
+    // A value keeps its whole length: a password cut short would accept a shorter one.
+    box->setMaxLength(ValueFile::MaxBytes);
     return box;
 }
 
@@ -111,6 +114,7 @@ frmcontrol::frmcontrol(QWidget *parent) : QWidget(parent)
     Text11 = new QLineEdit(loginArea);
     Text11->setObjectName(QStringLiteral("Text11"));
     Text11->setEchoMode(QLineEdit::Password);
+    Text11->setMaxLength(ValueFile::MaxBytes);
     Text11->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
     Label3->setBuddy(Text11);
     Command10 = button(QStringLiteral("Command10"), QStringLiteral("Confirm Password"), loginArea);
