@@ -421,6 +421,14 @@ void TestCommon::gameAndWindowsPaths()
     QVERIFY(windowsPath("D:\\Games").endsWith("/drive_d/Games"));
     QCOMPARE(windowsPath("\\Old\\data"), driveCFolder() + "/Old/data");
     QCOMPARE(windowsPath("/opt/old"), QStringLiteral("/opt/old"));
+
+    // Drive C as a Windows program sees it: letter case does not matter, an exact name wins.
+    QDir().mkpath(driveCFolder() + "/Vantrel/Data");
+    QDir().mkpath(driveCFolder() + "/VANTREL");
+    QDir().mkpath(driveCFolder() + "/Program Files");
+    QCOMPARE(windowsPath("c:\\PROGRAM FILES\\Old"), driveCFolder() + "/Program Files/Old");
+    QCOMPARE(windowsPath("C:\\Vantrel\\DATA\\x.hor"), driveCFolder() + "/Vantrel/Data/x.hor");
+    QCOMPARE(windowsPath("\\VANTREL\\"), driveCFolder() + "/VANTREL");
 }
 
 void TestCommon::drawsUseScriptedFractions()
