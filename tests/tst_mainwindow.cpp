@@ -65,6 +65,8 @@ void TestMainWindow::wizardFlag_data()
     QTest::newRow("empty line") << true << QByteArray("\r\n") << false;
     QTest::newRow("yes") << true << QByteArray("yes\r\n") << false;
     QTest::newRow("2") << true << QByteArray("2\r\n") << false;
+    // There but unreadable: not missing, so neither opened nor replaced.
+    QTest::newRow("dangling link") << false << QByteArray("->") << false;
 }
 
 void TestMainWindow::wizardFlag()
@@ -73,16 +75,18 @@ void TestMainWindow::wizardFlag()
     QFETCH(QByteArray, content);
     QFETCH(bool, opens);
     writeDefaultProfiles();
+    remove("\\data\\hwiz04.dll");
     if (present)
         put("\\data\\hwiz04.dll", content);
-    else
-        remove("\\data\\hwiz04.dll");
+    else if (content == "->")
+        QVERIFY(QFile::link(path("\\data\\gone.dll"), path("\\data\\hwiz04.dll")));
 
     Form2 *main = createMainWindow();
     const int normal = twipsToPixels(Form2::NormalWidthTwips);
     QCOMPARE(main->Label40->isHidden(), !opens);
     QCOMPARE(main->width(), opens ? normal + twipsToPixels(4000) : normal);
-    QCOMPARE(bytes("\\data\\hwiz04.dll"), opens ? QByteArray("0\r\n") : content);
+    QCOMPARE(bytes("\\data\\hwiz04.dll"), opens ? QByteArray("0\r\n") : present ? content : "");
+    QCOMPARE(QFileInfo(path("\\data\\hwiz04.dll")).isSymLink(), content == "->");
 }
 
 void TestMainWindow::startTabStyle_data()
