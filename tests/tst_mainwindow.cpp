@@ -1,11 +1,14 @@
 #include "support/gametest.h"
 
 #include "common/globals.h"
+#include "common/registry.h"
 #include "common/statusbar.h"
 #include "common/twips.h"
 #include "mainwindow/form2.h"
 #include "mainwindow/racecard.h"
 #include "profiles/frmcontrol.h"
+
+#include <QApplication>
 
 class TestMainWindow : public GameTest
 {
@@ -33,6 +36,7 @@ private slots:
     void saveNeedsAValidSlot();
     void saveDisplayRunsThirtyTicks();
     void failedSaveIsReportedOnce();
+    void windowLeavesNoWidgetBehind();
 
 private:
     // The main window as the first login creates it, with the login window's boxes filled.
@@ -389,6 +393,19 @@ void TestMainWindow::failedSaveIsReportedOnce()
 
     main->horsesavenoname();
     QCOMPARE(sv().boxes.size(), 2);
+}
+
+void TestMainWindow::windowLeavesNoWidgetBehind()
+{
+    // A widget without a parent outlives its window: one per main window ever made.
+    writeDefaultProfiles();
+    const qsizetype before = QApplication::allWidgets().size();
+    for (int round = 0; round < 2; ++round) {
+        createMainWindow();
+        unloadAll();
+        flushDeletes();
+    }
+    QCOMPARE(QApplication::allWidgets().size(), before);
 }
 
 QTEST_MAIN(TestMainWindow)
