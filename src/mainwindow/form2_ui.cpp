@@ -456,6 +456,8 @@ void Form2::buildWizardStrip()
     Command200 = new QPushButton(QStringLiteral("Command11"), wizardStrip);
     Command200->setObjectName(QStringLiteral("Command200"));
     Command200->hide();
+    // Closed until the start-up opens it.
+    wizardStrip->hide();
 }
 
 void Form2::buildMenus()

@@ -354,7 +354,7 @@ void frmcontrol::Command1_Click()
     main->Text2->setText(Txtdebt->text());
     for (int h = 1; h <= 5; ++h)
         main->runner(h)->setText(horseBox(h)->text());
-    main->Label16->setText(txtshare->text());
+    main->Label16->setText(UserProfile::shareLine(txtshare->text()));
     main->Label24->setText(QStringLiteral("Welcome: ") + Txtuser->text());
     main->Txtuser->setText(Txtuser->text());
 }

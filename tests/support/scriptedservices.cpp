@@ -1,5 +1,7 @@
 #include "scriptedservices.h"
 
+#include <utility>
+
 ScriptedServices::ScriptedServices(const QString &programFolder, const QString &driveC)
     : m_programFolder(programFolder), m_driveC(driveC)
 {}
@@ -17,6 +19,8 @@ MsgResult ScriptedServices::messageBox(const QString &text, const QString &title
         }
     }
     boxes.append(Box{text, title, icon, buttons, answer});
+    if (duringNextBox)
+        std::exchange(duringNextBox, {})();
     return answer;
 }
 

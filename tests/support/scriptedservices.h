@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTime>
 
+#include <functional>
 #include <random>
 
 // Services under the test's control: every box is recorded and answered from a script,
@@ -46,6 +47,9 @@ public:
     QQueue<MsgResult> answers;
     // Answers for text prompts, in order.
     QQueue<QString> promptAnswers;
+    // Runs once while the next box is open, after it is recorded: what happens meanwhile
+    // (a race running on its timers) before the player answers.
+    std::function<void()> duringNextBox;
     // Fractions for rnd(), in order; when empty a fixed-seed generator takes over.
     QQueue<double> draws;
 
