@@ -389,8 +389,8 @@ private slots:
     {
         writeDefaultProfiles();
         const QString name = QStringLiteral("<img src=\"/dev/zero\">");
-        const QStringList horses{"<b>Bold</b>", "<i>Lean", "&lt;x&gt;", "<a href=x>Link</a>",
-                                 "<font size=40>Big</font>"};
+        const QStringList horses{"<b>Bold</b>", "<i>Lean", "Fish &Chips &lt;x&gt;",
+                                 "<a href=x>Link</a>", "<font size=40>Big</font>"};
         put(UserProfile::file(1, UserProfile::Name), name.toUtf8() + "\r\n");
         put(UserProfile::file(1, UserProfile::Share), "<h1>Share</h1>\r\n");
         for (int h = 1; h <= 5; ++h)
@@ -413,6 +413,9 @@ private slots:
             }
         }
         QVERIFY(shown >= 4);
+        // An "&" in a horse's name is shown as it stands: the button has room for all of it.
+        QRadioButton *fish = main->runner(3);
+        QVERIFY(fish->sizeHint().width() > fish->fontMetrics().horizontalAdvance(horses[2]));
 
         // The desktop's message box too.
         Qt::TextFormat format = Qt::AutoText;

@@ -2,6 +2,7 @@
 #include "toolbaricons.h"
 
 #include "common/linklabel.h"
+#include "common/plainbutton.h"
 #include "common/twips.h"
 #include "common/valuefile.h"
 
@@ -50,7 +51,8 @@ QPushButton *button(const QString &name, const QString &caption)
 
 QRadioButton *option(const QString &name, const QString &caption)
 {
-    auto *o = new QRadioButton(caption);
+    // Runners and horses for sale are captioned with horse names.
+    auto *o = new PlainRadioButton(caption);
     o->setObjectName(name);
     return o;
 }
