@@ -5,6 +5,7 @@
 #include "common/linklabel.h"
 #include "common/statusbar.h"
 #include "mainwindow/form2.h"
+#include "online/frmprog.h"
 #include "profiles/userprofile.h"
 #include "races/form13.h"
 #include "races/form4.h"
@@ -491,17 +492,22 @@ void TestBetting::triggerTexts_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("runner1");
     QTest::addColumn<QString>("cash");
-    QTest::addColumn<QString>("left"); // what the box and the stake label hold afterwards
+    QTest::addColumn<QString>("left");    // what the box and the stake label hold afterwards
+    QTest::addColumn<bool>("programmer"); // the programmer screen opened
+    const QString name = QStringLiteral("Peter Arnold Wilkes");
     // clang-format off
-    QTest::newRow("lanternquotas")     << "lanternquotas" << "Red Rum" << "100000" << "lanternquotas";
-    QTest::newRow("case counts")       << "LanternQuotas" << "Red Rum" << "250"    << "LanternQuotas";
-    QTest::newRow("one letter short")  << "lanternquota"  << "Red Rum" << "250"    << "lanternquota";
+    QTest::newRow("lanternquotas")       << "lanternquotas" << "Red Rum" << "100000" << "lanternquotas" << false;
+    QTest::newRow("case counts")         << "LanternQuotas" << "Red Rum" << "250"    << "LanternQuotas" << false;
+    QTest::newRow("one letter short")    << "lanternquota"  << "Red Rum" << "250"    << "lanternquota"  << false;
     // The administration prompt has no window yet, but the box is emptied all the same.
-    QTest::newRow("vault")             << "vault"         << "Red Rum" << "250"    << "";
-    QTest::newRow("Vault")             << "Vault"         << "Red Rum" << "250"    << "Vault";
-    // The programmer screen has no window yet: the name stays like any other text.
-    QTest::newRow("programmer's name") << "Peter Arnold Wilkes" << "Peter Arnold Wilkes" << "250"
-                                       << "Peter Arnold Wilkes";
+    QTest::newRow("vault")               << "vault"         << "Red Rum" << "250"    << ""              << false;
+    QTest::newRow("Vault")               << "Vault"         << "Red Rum" << "250"    << "Vault"         << false;
+    // The name stays in the box like any other text; the screen opens only while runner 1
+    // bears exactly that name.
+    QTest::newRow("programmer's name")   << name            << name       << "250"   << name            << true;
+    QTest::newRow("runner 1 another")    << name            << "Red Rum"  << "250"   << name            << false;
+    QTest::newRow("runner 1 plus blank") << name            << name + " " << "250"   << name            << false;
+    QTest::newRow("name in lower case")  << name.toLower()  << name       << "250"   << name.toLower()  << false;
     // clang-format on
 }
 
@@ -511,6 +517,7 @@ void TestBetting::triggerTexts()
     QFETCH(QString, runner1);
     QFETCH(QString, cash);
     QFETCH(QString, left);
+    QFETCH(bool, programmer);
     Form2 *main = mainWindow(QStringLiteral("250"));
     main->Option1->setText(runner1);
     type(main->Text3, text);
@@ -518,6 +525,19 @@ void TestBetting::triggerTexts()
     QCOMPARE(main->Label10->text(), left);
     QCOMPARE(main->Text3->currentText(), left);
     QVERIFY(sv().boxes.isEmpty());
+    frmprog *screen = loadedForm<frmprog>();
+    QCOMPARE(screen && screen->isVisible(), programmer);
+    if (screen) {
+        QCOMPARE(screen->windowTitle(), QStringLiteral("Meet The Programmer"));
+        QCOMPARE((QStringList{screen->Label1->text(), screen->Label3->text(),
+                              screen->Label5->text(), screen->Command1->text()}),
+                 (QStringList{"Name:", "Details:", "Contact:", "&Close"}));
+        for (const QLabel *own : {screen->Label2, screen->Label4, screen->Label6})
+            QVERIFY(!own->text().isEmpty());
+        QVERIFY(!screen->Picture->pixmap().isNull());
+        screen->Command1->click();
+        QVERIFY(!loadedForm<frmprog>());
+    }
     // The cash is only a field until the next save.
     QCOMPARE(bytes(UserProfile::file(1, UserProfile::Cash)), QByteArray("500\r\n"));
 }

@@ -4,6 +4,7 @@
 #include "common/linklabel.h"
 #include "common/numbers.h"
 #include "common/statusbar.h"
+#include "online/frmprog.h"
 #include "profiles/userprofile.h"
 #include "races/form13.h"
 #include "races/form4.h"
@@ -14,6 +15,8 @@
 namespace {
 
 const QString HorseHint = QStringLiteral("Now Select The Horse You Wish To Bet On");
+// Typed into the stake box while runner 1 bears it, it opens the programmer screen.
+const QString ProgrammerName = QStringLiteral("Peter Arnold Wilkes");
 
 // A factor of the winnings. After a cancelled bet the stake box may hold any text; one that
 // is not a number counts as 0, so the winnings show "0" rather than a stale amount.
@@ -201,10 +204,12 @@ void Form2::Text3_Change()
         return;
 
     // "vault" opens the administration password prompt, once that window exists, and empties
-    // the box, which runs this handler again for the empty text. The programmer's name, while
-    // runner 1 bears it, opens the programmer screen, once that exists.
+    // the box, which runs this handler again for the empty text.
     if (Text3->currentText() == QLatin1String("vault"))
         Text3->setEditText(QString());
+
+    if (Text3->currentText() == ProgrammerName && Option1->text() == ProgrammerName)
+        showForm(form<frmprog>());
 
     if (Text3->currentText() == QLatin1String("lanternquotas"))
         Text1->setText(QStringLiteral("100000"));

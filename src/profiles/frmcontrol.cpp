@@ -9,6 +9,7 @@
 #include "common/valuefile.h"
 #include "firstrun.h"
 #include "mainwindow/form2.h"
+#include "online/frmhelp.h"
 #include "profileimport.h"
 #include "userprofile.h"
 
@@ -228,6 +229,7 @@ frmcontrol::frmcontrol(QWidget *parent) : QWidget(parent)
     connect(Command1, &QPushButton::clicked, this, &frmcontrol::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmcontrol::Command2_Click);
     connect(Command4, &QPushButton::clicked, this, &frmcontrol::Command4_Click);
+    connect(Label2, &LinkLabel::clicked, this, &frmcontrol::Label2_Click);
     connect(Timer1, &QTimer::timeout, this, &frmcontrol::Timer1_Timer);
     // Enter in the password box confirms, as a player expects.
     connect(Text11, &QLineEdit::returnPressed, this, &frmcontrol::Command10_Click);
@@ -375,4 +377,10 @@ void frmcontrol::Command2_Click()
 void frmcontrol::Command4_Click()
 {
     importEarlierProfiles();
+}
+
+void frmcontrol::Label2_Click()
+{
+    // The viewer sees this window shown and opens the main help page.
+    showForm(form<frmHelp>());
 }

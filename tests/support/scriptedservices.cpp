@@ -53,6 +53,12 @@ void ScriptedServices::programEnd()
     ++programEnds;
 }
 
+QString ScriptedServices::fetchText(const QString &url)
+{
+    fetches << url;
+    return fetchAnswers.isEmpty() ? QStringLiteral("66") : fetchAnswers.dequeue();
+}
+
 QStringList ScriptedServices::boxTexts() const
 {
     QStringList texts;
