@@ -435,7 +435,7 @@ void TestBetting::triggerTexts_data()
     QTest::newRow("lanternquotas")     << "lanternquotas" << "Red Rum" << "100000" << "lanternquotas";
     QTest::newRow("case counts")       << "LanternQuotas" << "Red Rum" << "250"    << "LanternQuotas";
     QTest::newRow("one letter short")  << "lanternquota"  << "Red Rum" << "250"    << "lanternquota";
-    // The administration prompt has no window yet, but the box is emptied all the same.
+    // The administration prompt opens (its own suite checks it) and the box is emptied.
     QTest::newRow("vault")             << "vault"         << "Red Rum" << "250"    << "";
     QTest::newRow("Vault")             << "Vault"         << "Red Rum" << "250"    << "Vault";
     // The programmer screen has no window yet: the name stays like any other text.

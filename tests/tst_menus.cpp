@@ -6,6 +6,9 @@
 #include "common/registry.h"
 #include "common/statusbar.h"
 #include "mainwindow/form2.h"
+#include "mainwindow/form5.h"
+#include "mainwindow/frmhall.h"
+#include "profiles/form7.h"
 #include "profiles/frmcontrol.h"
 #include "profiles/userprofile.h"
 
@@ -166,13 +169,17 @@ private slots:
         QVERIFY(main->close());
         flushDeletes();
 
-        QCOMPARE(sv().programEnds, 1);
+        // The way out goes through the hall of fame; its close ends the game.
+        QCOMPARE(sv().programEnds, 0);
         QVERIFY(sv().boxes.isEmpty());
         QCOMPARE(bytes(UserProfile::file(4, UserProfile::Cash)), QByteArray("777\r\n"));
         QCOMPARE(bytes(UserProfile::file(4, UserProfile::Debt)), QByteArray("12\r\n"));
         QCOMPARE(UserSlot, qint16(0));
         QVERIFY(!loadedForm<Form2>());
-        QVERIFY(shownWindows().isEmpty());
+        QCOMPARE(shownWindows(), QWidgetList{loadedForm<frmHall>()});
+        loadedForm<frmHall>()->Command1->click();
+        QCOMPARE(sv().programEnds, 1);
+        QVERIFY(!loadedForm<Form2>());
     }
 
     void logOffHandsTheRaceCardToTheNextPlayer()
@@ -311,7 +318,7 @@ private slots:
         QCOMPARE(main->Text1->text(), QStringLiteral("500"));
         QCOMPARE(bytes(UserProfile::file(2, UserProfile::Cash)), QByteArray("500\r\n"));
 
-        // Help, the maker's page, and the two whose windows open nothing yet.
+        // Help, the maker's page, and the two that open the horse options and the backup.
         PendingUrl = QStringLiteral("somewhere");
         toolButton(main, "help")->click();
         QCOMPARE(main->Text13->text(), QStringLiteral("\\whats\\stallixhelpmain.htm"));
@@ -320,7 +327,10 @@ private slots:
         toolButton(main, "rename")->click();
         toolButton(main, "restore")->click();
         QCOMPARE(sv().boxes.size(), 3);
-        QCOMPARE(shownWindows(), QWidgetList{main});
+        QVERIFY(loadedForm<Form5>() && loadedForm<Form5>()->isVisible());
+        QVERIFY(loadedForm<Form7>() && loadedForm<Form7>()->isVisible());
+        unload(loadedForm<Form5>());
+        unload(loadedForm<Form7>());
 
         // Keys are matched exactly: another case is no key of the toolbar.
         QAction stranger(QStringLiteral("SAVE"));
@@ -385,11 +395,16 @@ private slots:
         QCOMPARE(PendingUrl, QString());
         QCOMPARE(bytes("\\data\\show.hor"), QByteArray(" 0 \r\n"));
 
-        for (QAction *item : {main->reqgn, main->mnuShowhall, main->backup, main->update,
-                              main->mnuoption, main->about})
+        for (QAction *item : {main->reqgn, main->update, main->about})
             item->trigger();
         QVERIFY(sv().boxes.isEmpty());
         QCOMPARE(shownWindows(), QWidgetList{main});
+        main->mnuShowhall->trigger();
+        main->backup->trigger();
+        main->mnuoption->trigger();
+        QVERIFY(sv().boxes.isEmpty());
+        QCOMPARE(shownWindows().size(), 4);
+        QVERIFY(loadedForm<frmHall>() && loadedForm<Form7>() && loadedForm<Form5>());
 
         // The MultiUser handler opens a login window beside the main window.
         main->cntrl_Click();

@@ -4,6 +4,7 @@
 #include "common/linklabel.h"
 #include "common/numbers.h"
 #include "common/statusbar.h"
+#include "profiles/form15.h"
 #include "profiles/userprofile.h"
 #include "races/form13.h"
 #include "races/form4.h"
@@ -176,11 +177,13 @@ void Form2::Text3_Change()
         && Text3->currentText() == Text3->itemText(item))
         return;
 
-    // "vault" opens the administration password prompt, once that window exists, and empties
-    // the box, which runs this handler again for the empty text. The programmer's name, while
-    // runner 1 bears it, opens the programmer screen, once that exists.
-    if (Text3->currentText() == QLatin1String("vault"))
+    // "vault" opens the administration password prompt and empties the box, which runs this
+    // handler again for the empty text. The programmer's name, while runner 1 bears it, opens
+    // the programmer screen, once that exists.
+    if (Text3->currentText() == QLatin1String("vault")) {
+        showForm(form<Form15>());
         Text3->setEditText(QString());
+    }
 
     if (Text3->currentText() == QLatin1String("lanternquotas"))
         Text1->setText(QStringLiteral("100000"));

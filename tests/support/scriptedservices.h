@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTime>
 
+#include <functional>
 #include <random>
 
 // Services under the test's control: every box is recorded and answered from a script,
@@ -46,6 +47,8 @@ public:
     QQueue<MsgResult> answers;
     // Answers for text prompts, in order.
     QQueue<QString> promptAnswers;
+    // Runs inside every prompt, before it answers: what a player's slow answer lets happen.
+    std::function<void()> duringPrompt;
     // Fractions for rnd(), in order; when empty a fixed-seed generator takes over.
     QQueue<double> draws;
 
