@@ -127,9 +127,6 @@ Form7::Form7(QWidget *parent)
     const int here = Drive1->findData(QStorageInfo(current).rootPath());
     if (here >= 0)
         Drive1->setCurrentIndex(here);
-    Dir1->setRootIndex(m_folders->index(QStorageInfo(current).rootPath()));
-    Dir1->setCurrentIndex(m_folders->index(current));
-    Dir1->scrollTo(Dir1->currentIndex());
 
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(cmdbackup);
@@ -163,6 +160,9 @@ Form7::Form7(QWidget *parent)
     connect(Drive1, &QComboBox::activated, this, &Form7::Drive1_Change);
     connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &Form7::Dir1_Change);
+    chooseFolder(current);
+    // Nothing has been chosen yet: the location box stays empty until the player chooses.
+    Text1->clear();
 
     resize(560, 380);
     centreOnScreen(this);
@@ -179,8 +179,11 @@ QString Form7::folderPath() const
 void Form7::chooseFolder(const QString &path)
 {
     const QModelIndex index = m_folders->index(path);
-    if (index.isValid())
-        Dir1->setCurrentIndex(index);
+    if (!index.isValid())
+        return;
+    Dir1->setRootIndex(m_folders->index(QStorageInfo(path).rootPath()));
+    Dir1->setCurrentIndex(index);
+    Dir1->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 void Form7::Drive1_Change()
