@@ -127,7 +127,6 @@ frmHall::frmHall(QWidget *parent)
     connect(Command1, &QPushButton::clicked, this, &frmHall::Command1_Click);
 
     adjustSize();
-    setFixedSize(size());
     centreOnScreen(this);
 }
 

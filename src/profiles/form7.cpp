@@ -160,6 +160,15 @@ Form7::Form7(QWidget *parent)
     connect(Drive1, &QComboBox::activated, this, &Form7::Drive1_Change);
     connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &Form7::Dir1_Change);
+    // The tree fills in as folders are read: once the folders leading to the chosen one are
+    // there, it is brought into view.
+    connect(m_folders, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
+        const QString chosen = folderPath();
+        const QString below =
+            loaded.endsWith(QLatin1Char('/')) ? loaded : loaded + QLatin1Char('/');
+        if (chosen == loaded || chosen.startsWith(below))
+            Dir1->scrollTo(Dir1->currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
     chooseFolder(current);
     // Nothing has been chosen yet: the location box stays empty until the player chooses.
     Text1->clear();
