@@ -409,6 +409,7 @@ private slots:
             item->trigger();
         QVERIFY(sv().boxes.isEmpty());
         QCOMPARE(shownWindows(), QWidgetList{main});
+        // These three have their windows, which open beside the main window.
         main->mnuShowhall->trigger();
         main->backup->trigger();
         main->mnuoption->trigger();
