@@ -78,4 +78,5 @@ public slots:
     void Timer1_Timer();
     void Command2_Click();
     void Command4_Click();
+    void Label2_Click();
 };
