@@ -15,6 +15,9 @@
 
 #include <limits>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 // A window that counts its load and unload routines.
 class ProbeForm : public QWidget, public GameForm
@@ -46,6 +49,12 @@ private slots:
     void valueFileReadsTheLastLine_data();
     void valueFileReadsTheLastLine();
     void valueFileMissingOrUnwritable();
+    void valueFileFullDiskKeepsOldFiles();
+    void valueFileReadsOnlyRegularFiles_data();
+    void valueFileReadsOnlyRegularFiles();
+    void valueFileValueIsOneLine_data();
+    void valueFileValueIsOneLine();
+    void valueFileSetIsWholeAfterFailureOrCrash();
 
     void registryLoadsOnceAndUnloads();
     void registryCloseBoxUnloads();
@@ -200,6 +209,9 @@ void TestCommon::valueFileReadsTheLastLine_data()
     QTest::newRow("no line at all") << QByteArray() << "unchanged";
     QTest::newRow("UTF-8") << QByteArray("Se\xc3\xb1or\r\n") << "Se\u00f1or";
     QTest::newRow("8-bit code page") << QByteArray("Se\xf1or\r\n") << "Se\u00f1or";
+    QTest::newRow("Windows-1252 quote and euro")
+        << QByteArray("Bob\x92s \x80 5\r\n") << "Bob\u2019s \u20ac 5";
+    QTest::newRow("Windows-1252 undefined code") << QByteArray("a\x81\x9f\r\n") << "a\u0081\u0178";
 }
 
 void TestCommon::valueFileReadsTheLastLine()
@@ -224,6 +236,148 @@ void TestCommon::valueFileMissingOrUnwritable()
     // A failed write into a missing folder leaves nothing behind.
     QVERIFY(!ValueFile::write(path("\\nofolder\\x.hor"), QStringLiteral("x")));
     QVERIFY(!exists("\\nofolder\\x.hor"));
+}
+
+void TestCommon::valueFileFullDiskKeepsOldFiles()
+{
+    put("\\data\\cash.hor", "500\r\n");
+    put("\\data\\debt.hor", "500\r\n");
+    const QString big(4096, QLatin1Char('9'));
+
+    bool single = true;
+    bool fresh = true;
+    bool set = true;
+    {
+        const FullDisk full(1024);
+        single = ValueFile::write(path("\\data\\cash.hor"), big);
+        fresh = ValueFile::write(path("\\data\\user1n.hor"), big);
+        set = ValueFile::writeAll(
+            {{path("\\data\\cash.hor"), QStringLiteral("1")}, {path("\\data\\debt.hor"), big}});
+    }
+    QVERIFY(!single);
+    QVERIFY(!fresh);
+    QVERIFY(!set);
+    QCOMPARE(bytes("\\data\\cash.hor"), QByteArray("500\r\n"));
+    QCOMPARE(bytes("\\data\\debt.hor"), QByteArray("500\r\n"));
+    QVERIFY(!exists("\\data\\user1n.hor"));
+    QCOMPARE(QDir(path("\\data")).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"cash.hor", "debt.hor"}));
+}
+
+void TestCommon::valueFileReadsOnlyRegularFiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("status");
+    const int read = int(ValueFile::Status::Read);
+    const int unreadable = int(ValueFile::Status::Unreadable);
+    QTest::newRow("file at the cap") << "cap" << read;
+    QTest::newRow("file over the cap") << "over" << unreadable;
+    QTest::newRow("FIFO") << "fifo" << unreadable;
+    QTest::newRow("device") << "device" << unreadable;
+    QTest::newRow("folder") << "folder" << unreadable;
+    QTest::newRow("dangling link") << "dangling" << unreadable;
+    QTest::newRow("nothing") << "missing" << int(ValueFile::Status::Missing);
+}
+
+void TestCommon::valueFileReadsOnlyRegularFiles()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, status);
+    const QString file = path("\\data\\odd.hor");
+    const QByteArray name = QFile::encodeName(file);
+    if (kind == "cap" || kind == "over") {
+        const qsizetype size = ValueFile::MaxBytes + (kind == "over" ? 1 : 0);
+        put("\\data\\odd.hor", QByteArray(size - 2, 'x') + "\r\n");
+    } else if (kind == "fifo") {
+        QVERIFY(::mkfifo(name.constData(), 0600) == 0);
+    } else if (kind == "device") {
+        QVERIFY(QFile::link("/dev/zero", file));
+    } else if (kind == "folder") {
+        QVERIFY(QDir().mkpath(file));
+    } else if (kind == "dangling") {
+        QVERIFY(QFile::link(path("\\data\\gone.hor"), file));
+    }
+    QString target = QStringLiteral("kept");
+    QCOMPARE(int(ValueFile::load(file, target)), status);
+    if (status == int(ValueFile::Status::Read))
+        QCOMPARE(target.size(), ValueFile::MaxBytes - 2);
+    else
+        QCOMPARE(target, QStringLiteral("kept"));
+}
+
+void TestCommon::valueFileValueIsOneLine_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("readBack");
+    QTest::newRow("CR LF") << "12\r\n34"
+                           << "12 34";
+    QTest::newRow("LF") << "Red\nRum"
+                        << "Red Rum";
+    QTest::newRow("CR") << "Red\rRum"
+                        << "Red Rum";
+    QTest::newRow("two breaks") << "a\n\nb"
+                                << "a  b";
+    QTest::newRow("longer than a line box")
+        << QString(40000, QLatin1Char('p')) << QString(40000, QLatin1Char('p'));
+    // Cut to the cap at a character boundary: 21,844 three-byte characters fit in 65,534 bytes.
+    QTest::newRow("past the cap") << QString(30000, QChar(0x20AC)) << QString(21844, QChar(0x20AC));
+}
+
+void TestCommon::valueFileValueIsOneLine()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, readBack);
+    QVERIFY(ValueFile::write(path("\\data\\v.hor"), text));
+    QString target;
+    QVERIFY(ValueFile::read(path("\\data\\v.hor"), target));
+    QCOMPARE(target, readBack);
+}
+
+void TestCommon::valueFileSetIsWholeAfterFailureOrCrash()
+{
+    const QStringList names{"\\data\\a.hor", "\\data\\b.hor", "\\data\\c.hor"};
+    auto entries = [&](const QString &text) {
+        QList<ValueFile::Entry> set;
+        for (const QString &name : names)
+            set.append({path(name), text});
+        return set;
+    };
+    auto contents = [&] {
+        QStringList all;
+        for (const QString &name : names)
+            all << QString::fromUtf8(bytes(name));
+        return all;
+    };
+    const QStringList oldSet{"old\r\n", "old\r\n", ""};
+    put(names[0], "old\r\n");
+    put(names[1], "old\r\n");
+
+    // The last rename fails (a folder in the way): the files already replaced come back.
+    QDir().mkpath(path(names[2]));
+    QVERIFY(!ValueFile::writeAll(entries("new")));
+    QCOMPARE(contents(), oldSet);
+    QVERIFY(QDir(path(names[2])).removeRecursively());
+
+    // Killed while its new files were still being written: the old set stays.
+    put("\\data\\stallix-set.stage", QFile::encodeName(path(names[0])) + "\n");
+    put(names[0] + ".stallix-new", "half");
+    ValueFile::finishInterruptedWrites({path("\\data")});
+    QCOMPARE(contents(), oldSet);
+
+    // Killed between the renames: the next start completes the new set.
+    QVERIFY(ValueFile::writeAll(entries("new")));
+    put(names[0], "old\r\n");
+    put(names[2] + ".stallix-old", "old\r\n");
+    QByteArray journal;
+    for (const QString &name : names.mid(1))
+        journal += QFile::encodeName(path(name)) + "\n";
+    put("\\data\\stallix-set.commit", QFile::encodeName(path(names[0])) + "\n" + journal);
+    put(names[0] + ".stallix-new", "new\r\n");
+    put("\\data\\other.stallix-new", "stray");
+    ValueFile::finishInterruptedWrites({path("\\data")});
+    QCOMPARE(contents(), (QStringList{"new\r\n", "new\r\n", "new\r\n"}));
+    QCOMPARE(QDir(path("\\data")).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"a.hor", "b.hor", "c.hor"}));
 }
 
 void TestCommon::registryLoadsOnceAndUnloads()
@@ -267,6 +421,14 @@ void TestCommon::gameAndWindowsPaths()
     QVERIFY(windowsPath("D:\\Games").endsWith("/drive_d/Games"));
     QCOMPARE(windowsPath("\\Old\\data"), driveCFolder() + "/Old/data");
     QCOMPARE(windowsPath("/opt/old"), QStringLiteral("/opt/old"));
+
+    // Drive C as a Windows program sees it: letter case does not matter, an exact name wins.
+    QDir().mkpath(driveCFolder() + "/Vantrel/Data");
+    QDir().mkpath(driveCFolder() + "/VANTREL");
+    QDir().mkpath(driveCFolder() + "/Program Files");
+    QCOMPARE(windowsPath("c:\\PROGRAM FILES\\Old"), driveCFolder() + "/Program Files/Old");
+    QCOMPARE(windowsPath("C:\\Vantrel\\DATA\\x.hor"), driveCFolder() + "/Vantrel/Data/x.hor");
+    QCOMPARE(windowsPath("\\VANTREL\\"), driveCFolder() + "/VANTREL");
 }
 
 void TestCommon::drawsUseScriptedFractions()

@@ -7,8 +7,16 @@
 #include "profiles/frmcontrol.h"
 #include "profiles/userprofile.h"
 
+#include "common/desktopservices.h"
+#include "common/statusbar.h"
+
+#include <QApplication>
 #include <QButtonGroup>
+#include <QMessageBox>
 #include <QPointer>
+#include <QTimer>
+
+#include <algorithm>
 
 class LoginTest : public GameTest
 {
@@ -375,6 +383,71 @@ private slots:
         w->Command2->click();
         QCOMPARE(sv().programEnds, 1);
         QCOMPARE(loadedForm<frmcontrol>(), w);
+    }
+
+    void playerTextIsNeverMarkup()
+    {
+        writeDefaultProfiles();
+        const QString name = QStringLiteral("<img src=\"/dev/zero\">");
+        const QStringList horses{"<b>Bold</b>", "<i>Lean", "Fish &Chips &lt;x&gt;",
+                                 "<a href=x>Link</a>", "<font size=40>Big</font>"};
+        put(UserProfile::file(1, UserProfile::Name), name.toUtf8() + "\r\n");
+        put(UserProfile::file(1, UserProfile::Share), "<h1>Share</h1>\r\n");
+        for (int h = 1; h <= 5; ++h)
+            put(UserProfile::file(1, UserProfile::horse(h)), horses[h - 1].toUtf8() + "\r\n");
+        sv().draws << draw(1, 5); // the tip names horse 1
+        Form2 *main = logIn(1);
+        QVERIFY(main);
+        QCOMPARE(main->Label24->text(), QStringLiteral("Welcome: ") + name);
+        QCOMPARE(main->Label16->text(), QStringLiteral("<h1>Share</h1>"));
+        QCOMPARE(main->Label56->text(),
+                 QStringLiteral("Tipwells Predicts That <b>Bold</b> Will Win This Race"));
+        // Every label that shows any of it shows it as text.
+        int shown = 0;
+        for (const QLabel *label : main->findChildren<QLabel *>()) {
+            const QStringList stored = horses + QStringList{name, "<h1>Share</h1>"};
+            if (std::any_of(stored.begin(), stored.end(),
+                            [&](const QString &v) { return label->text().contains(v); })) {
+                ++shown;
+                QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
+            }
+        }
+        QVERIFY(shown >= 4);
+        // An "&" in a horse's name is shown as it stands: the button has room for all of it.
+        QRadioButton *fish = main->runner(3);
+        QVERIFY(fish->sizeHint().width() > fish->fontMetrics().horizontalAdvance(horses[2]));
+
+        // The desktop's message box too.
+        Qt::TextFormat format = Qt::AutoText;
+        QString text;
+        QTimer::singleShot(0, qApp, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            format = box->textFormat();
+            text = box->text();
+            box->accept();
+        });
+        DesktopServices().messageBox(name, QStringLiteral("Stallix6"), MsgIcon::None,
+                                     MsgButtons::Ok);
+        QCOMPARE(format, Qt::PlainText);
+        QCOMPARE(text, name);
+    }
+
+    void longValuesKeepTheirLength()
+    {
+        writeDefaultProfiles();
+        const QString password(40000, QLatin1Char('p'));
+        const QString name(50000, QLatin1Char('n'));
+        put(UserProfile::file(3, UserProfile::Password), password.toUtf8() + "\r\n");
+        put(UserProfile::file(3, UserProfile::Name), name.toUtf8() + "\r\n");
+        // What a box of the old length would have kept must not open the slot.
+        QVERIFY(!logIn(3, password.left(32767)));
+        QCOMPARE(sv().boxTexts(),
+                 QStringList{QStringLiteral("Incorrect Password, Please Check And Try Again")});
+        Form2 *main = logIn(3, password);
+        QVERIFY(main);
+        QCOMPARE(main->Txtuser->text(), name);
     }
 };
 

@@ -1,11 +1,14 @@
 #include "support/gametest.h"
 
 #include "common/globals.h"
+#include "common/registry.h"
 #include "common/statusbar.h"
 #include "common/twips.h"
 #include "mainwindow/form2.h"
 #include "mainwindow/racecard.h"
 #include "profiles/frmcontrol.h"
+
+#include <QApplication>
 
 class TestMainWindow : public GameTest
 {
@@ -33,6 +36,7 @@ private slots:
     void saveNeedsAValidSlot();
     void saveDisplayRunsThirtyTicks();
     void failedSaveIsReportedOnce();
+    void windowLeavesNoWidgetBehind();
 
 private:
     // The main window as the first login creates it, with the login window's boxes filled.
@@ -65,6 +69,8 @@ void TestMainWindow::wizardFlag_data()
     QTest::newRow("empty line") << true << QByteArray("\r\n") << false;
     QTest::newRow("yes") << true << QByteArray("yes\r\n") << false;
     QTest::newRow("2") << true << QByteArray("2\r\n") << false;
+    // There but unreadable: not missing, so neither opened nor replaced.
+    QTest::newRow("dangling link") << false << QByteArray("->") << false;
 }
 
 void TestMainWindow::wizardFlag()
@@ -73,17 +79,19 @@ void TestMainWindow::wizardFlag()
     QFETCH(QByteArray, content);
     QFETCH(bool, opens);
     writeDefaultProfiles();
+    remove("\\data\\hwiz04.dll");
     if (present)
         put("\\data\\hwiz04.dll", content);
-    else
-        remove("\\data\\hwiz04.dll");
+    else if (content == "->")
+        QVERIFY(QFile::link(path("\\data\\gone.dll"), path("\\data\\hwiz04.dll")));
 
     Form2 *main = createMainWindow();
     const int normal = twipsToPixels(Form2::NormalWidthTwips);
     QCOMPARE(main->Label40->isHidden(), !opens);
     QCOMPARE(main->wizardStrip->isHidden(), !opens);
     QCOMPARE(main->width(), opens ? normal + twipsToPixels(4000) : normal);
-    QCOMPARE(bytes("\\data\\hwiz04.dll"), opens ? QByteArray("0\r\n") : content);
+    QCOMPARE(bytes("\\data\\hwiz04.dll"), opens ? QByteArray("0\r\n") : present ? content : "");
+    QCOMPARE(QFileInfo(path("\\data\\hwiz04.dll")).isSymLink(), content == "->");
 }
 
 void TestMainWindow::startTabStyle_data()
@@ -379,12 +387,26 @@ void TestMainWindow::failedSaveIsReportedOnce()
     QCOMPARE(sv().boxes.size(), 1);
     QCOMPARE(sv().boxes[0].icon, MsgIcon::Critical);
     QVERIFY(sv().boxes[0].text.contains(QDir::toNativeSeparators(path("\\data"))));
-    // The files that could be written were.
-    QCOMPARE(bytes("\\data\\user2cash.hor"), QByteArray("900\r\n"));
+    // The save is one set: the cash that could have been written stays as it was, so the
+    // files never mix two moments.
+    QCOMPARE(bytes("\\data\\user2cash.hor"), QByteArray("500\r\n"));
     QCOMPARE(bytes("\\data\\user2hor5.hor"), QByteArray("Black Beauty\r\n"));
 
     main->horsesavenoname();
     QCOMPARE(sv().boxes.size(), 2);
+}
+
+void TestMainWindow::windowLeavesNoWidgetBehind()
+{
+    // A widget without a parent outlives its window: one per main window ever made.
+    writeDefaultProfiles();
+    const qsizetype before = QApplication::allWidgets().size();
+    for (int round = 0; round < 2; ++round) {
+        createMainWindow();
+        unloadAll();
+        flushDeletes();
+    }
+    QCOMPARE(QApplication::allWidgets().size(), before);
 }
 
 QTEST_MAIN(TestMainWindow)

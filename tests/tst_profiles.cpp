@@ -4,12 +4,18 @@
 #include "common/globals.h"
 #include "common/registry.h"
 #include "mainwindow/form2.h"
+#include "profiles/form14.h"
 #include "profiles/frmcontrol.h"
+#include "profiles/profileimport.h"
+#include "profiles/startup.h"
 #include "profiles/userprofile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QMap>
+#include <QProcess>
+
+#include <sys/stat.h>
 
 namespace {
 const QString NothingFound = QStringLiteral(
@@ -189,7 +195,9 @@ private slots:
         blocker.close();
 
         frmcontrol *w = form<frmcontrol>();
-        QCOMPARE(sv().boxTexts(), QStringList{NothingFound});
+        QCOMPARE(sv().boxTexts().size(), 2);
+        QCOMPARE(sv().boxTexts().first(), NothingFound);
+        QVERIFY(sv().boxTexts().last().contains(QDir::toNativeSeparators(path("\\data"))));
         QCOMPARE(loginRows(w), DefaultNames);
         QVERIFY(QFileInfo(path(QStringLiteral("\\data"))).isFile());
 
@@ -204,6 +212,103 @@ private slots:
         QCOMPARE(m->Text1->text(), QStringLiteral("500"));
         QCOMPARE(m->runner(5)->text(), QStringLiteral("Black Beauty"));
         QCOMPARE(m->Label24->text(), QStringLiteral("Welcome: user2"));
+    }
+
+    void firstRunOnAFullDiskLeavesNothingHalfMade()
+    {
+        const FullDisk full;
+        Form14 *country = form<Form14>();
+        country->Comsel->setEditText(QStringLiteral("France"));
+        country->Command1_Click();
+        QCOMPARE(sv().boxes.size(), 1);
+        QVERIFY(loadedForm<Form14>());
+
+        form<frmcontrol>();
+        QCOMPARE(sv().boxTexts().size(), 3);
+        QCOMPARE(sv().boxTexts()[1], NothingFound);
+        QVERIFY(sv().boxTexts()[2].contains(QDir::toNativeSeparators(path("\\data"))));
+        // No empty name file that would end the first run, no country that counts as chosen.
+        QCOMPARE(QDir(path("\\data")).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void unreadableFileStopsPlay_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("cash is a folder") << UserProfile::Cash << "folder";
+        QTest::newRow("password is a FIFO") << UserProfile::Password << "fifo";
+        QTest::newRow("horse 3 is a dangling link") << UserProfile::horse(3) << "dangling";
+        QTest::newRow("name is too large") << UserProfile::Name << "large";
+    }
+
+    void unreadableFileStopsPlay()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(QString, kind);
+        writeDefaultProfiles();
+        const QString file = UserProfile::file(2, suffix);
+        remove(file);
+        remove(UserProfile::file(2, UserProfile::Debt)); // missing, yet not to be recreated now
+        if (kind == "folder")
+            QVERIFY(QDir().mkpath(path(file)));
+        else if (kind == "fifo")
+            QVERIFY(::mkfifo(QFile::encodeName(path(file)).constData(), 0600) == 0);
+        else if (kind == "dangling")
+            QVERIFY(QFile::link(path("\\data\\gone.hor"), path(file)));
+        else
+            put(file, QByteArray(70000, 'x') + "\r\n");
+        const QMap<QString, QByteArray> before = snapshot();
+
+        QVERIFY(!logIn(2));
+        QCOMPARE(sv().boxes.size(), 1);
+        QCOMPARE(sv().boxes[0].icon, MsgIcon::Critical);
+        QVERIFY(sv().boxes[0].text.contains(QDir::toNativeSeparators(path(file))));
+        QVERIFY(!loadedForm<Form2>());
+        QCOMPARE(snapshot(), before);
+        QVERIFY(!exists(UserProfile::file(2, UserProfile::Debt)));
+    }
+
+    void oneGamePerProgramFolder()
+    {
+        std::unique_ptr<QLockFile> first = claimProgramFolder();
+        QVERIFY(first && first->isLocked());
+        QVERIFY(!claimProgramFolder());
+        QCOMPARE(sv().boxes.size(), 1);
+        QVERIFY(sv().boxes[0].text.contains(QDir::toNativeSeparators(programFolder())));
+        first.reset();
+
+        // A lock left by a game that died blocks nothing, and the next start removes what
+        // its broken-off save left.
+        QProcess gone;
+        gone.start(QStringLiteral("true"));
+        QVERIFY(gone.waitForStarted());
+        const qint64 pid = gone.processId();
+        QVERIFY(gone.waitForFinished());
+        put("\\data\\stallix.lock", QByteArray::number(pid) + "\nstallix\n\n");
+        put("\\data\\user1cash.hor.stallix-new", "9");
+        const std::unique_ptr<QLockFile> next = claimProgramFolder();
+        QVERIFY(next && next->isLocked());
+        QVERIFY(!exists("\\data\\user1cash.hor.stallix-new"));
+        QCOMPARE(sv().boxes.size(), 1);
+    }
+
+    void failedImportWriteRestoresEveryTarget()
+    {
+        writeDefaultProfiles();
+        putEarlierProduct();
+        // The ninth-last target cannot be replaced: a folder stands in its place.
+        remove("\\data\\user4p.dll");
+        QVERIFY(QDir().mkpath(path("\\data\\user4p.dll")));
+        const QMap<QString, QByteArray> before = snapshot();
+
+        QCOMPARE(importEarlierProfiles(), ImportResult::Fallback);
+        QCOMPARE(sv().boxes.size(), 1);
+        QVERIFY(sv().boxes[0].text != NothingFound);
+        QVERIFY(sv().boxes[0].text.contains(QDir::toNativeSeparators(path("\\data"))));
+        QCOMPARE(snapshot(), before);
+        QVERIFY(QDir(path("\\data"))
+                    .entryList({"*.stallix-*", "stallix-set.*"}, QDir::Files | QDir::Hidden)
+                    .isEmpty());
     }
 };
 

@@ -19,6 +19,9 @@ int main(int argc, char *argv[])
                                             .arg(STALLIX_VERSION_MINOR)
                                             .arg(STALLIX_VERSION_PATCH));
 
+    const std::unique_ptr<QLockFile> lock = claimProgramFolder();
+    if (!lock)
+        return 1;
 #ifdef STALLIX_WEBENGINE_PLUGIN
     enableBrowserEngine(QCoreApplication::applicationDirPath()
                         + QStringLiteral("/" STALLIX_WEBENGINE_PLUGIN));

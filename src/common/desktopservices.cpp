@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 
 #include <chrono>
@@ -30,6 +31,8 @@ MsgResult DesktopServices::messageBox(const QString &text, const QString &title,
 {
     QMessageBox box;
     box.setWindowTitle(title);
+    // Messages quote names and values that players typed: never markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (icon) {
     case MsgIcon::None:
@@ -78,10 +81,14 @@ MsgResult DesktopServices::messageBox(const QString &text, const QString &title,
 
 QString DesktopServices::prompt(const QString &text, const QString &title, const QString &proposed)
 {
-    bool ok = false;
-    const QString answer =
-        QInputDialog::getText(nullptr, title, text, QLineEdit::Normal, proposed, &ok);
-    return ok ? answer : QString();
+    QInputDialog dialog;
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(text);
+    dialog.setTextValue(proposed);
+    // The question may quote a player's name: text only.
+    for (QLabel *label : dialog.findChildren<QLabel *>())
+        label->setTextFormat(Qt::PlainText);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 void DesktopServices::randomize()

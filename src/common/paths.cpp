@@ -33,6 +33,29 @@ void stockFromResources(const QString &folder)
         }
     }
 }
+// A Windows program finds names on drive C whatever their letter case. Each name of the path
+// is taken as it stands when it exists (so an exact match wins), else the first name in its
+// folder that differs only in case; a name found nowhere is kept as written.
+QString onDriveC(const QString &rest)
+{
+    QString resolved = services().driveC();
+    for (const QString &part : rest.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        QString next = resolved + QLatin1Char('/') + part;
+        if (!QFileInfo::exists(next)) {
+            const QStringList names = QDir(resolved).entryList(
+                QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+            for (const QString &name : names) {
+                if (name.compare(part, Qt::CaseInsensitive) == 0) {
+                    next = resolved + QLatin1Char('/') + name;
+                    break;
+                }
+            }
+        }
+        resolved = next;
+    }
+    return resolved;
+}
+
 } // namespace
 
 QString resolveProgramFolder()
@@ -86,13 +109,13 @@ QString windowsPath(const QString &path)
         QString rest = unix.mid(2);
         if (!rest.startsWith(QLatin1Char('/')))
             rest.prepend(QLatin1Char('/'));
-        const QString driveC = services().driveC();
         if (drive == QLatin1Char('c'))
-            return driveC + rest;
-        return QFileInfo(driveC).absolutePath() + QStringLiteral("/drive_") + drive + rest;
+            return onDriveC(rest);
+        return QFileInfo(services().driveC()).absolutePath() + QStringLiteral("/drive_") + drive
+               + rest;
     }
     // "\Folder" is rooted on the current drive, which for the game is drive C.
     if (path.startsWith(QLatin1Char('\\')) && !path.startsWith(QStringLiteral("\\\\")))
-        return services().driveC() + unix;
+        return onDriveC(unix);
     return unix;
 }

@@ -15,5 +15,6 @@ QString resolveDriveC();
 QString gamePath(const QString &gameRelative);
 // A Windows path ("c:\loc.501", "C:\Program Files\X") on drive C; other drive letters
 // resolve beside drive C, where nothing is found. A path rooted with a backslash ("\Old") is
-// on drive C too; any other path only has its backslashes turned into slashes.
+// on drive C too; any other path only has its backslashes turned into slashes. Names on
+// drive C match without regard to letter case, as Windows programs see them; an exact match wins.
 QString windowsPath(const QString &path);

@@ -7,6 +7,8 @@ StatusBar::StatusBar(int panelCount, QWidget *parent)
     for (int i = 0; i < m_count; ++i) {
         auto *label = new QLabel(this);
         label->setObjectName(QStringLiteral("Panels(%1)").arg(i + 1));
+        // Panels show hints and file names: text only.
+        label->setTextFormat(Qt::PlainText);
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Sunken);
         label->setContentsMargins(4, 0, 4, 0);

@@ -4,11 +4,14 @@
 #include "common/placement.h"
 #include "common/statusbar.h"
 #include "common/twips.h"
+#include "common/valuefile.h"
 #include "profiles/frmcontrol.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+
+#include <type_traits>
 
 namespace {
 // A control of the game that no player ever sees: it only carries a value or a handler.
@@ -17,6 +20,11 @@ template <class T> T *hiddenField(T *control, QWidget *parent, const QString &na
     control->setParent(parent);
     control->setObjectName(name);
     control->hide();
+    // What they carry comes from the player or a file: kept whole, never read as markup.
+    if constexpr (std::is_base_of_v<QLabel, T>)
+        control->setTextFormat(Qt::PlainText);
+    if constexpr (std::is_base_of_v<QLineEdit, T>)
+        control->setMaxLength(ValueFile::MaxBytes);
     return control;
 }
 } // namespace

@@ -299,7 +299,7 @@ private:
     void chooseWizardRunner(int k);
     // The for-sale choice (k = 1..5).
     void chooseForSale(int k);
-    // Writes the eight files of the slot in Label23; false when any of them failed.
+    // Writes the eight files of the slot as one set; false when they could not be written.
     bool writeProfileFiles(int slot);
     // The one message a save shows when its files could not be written.
     void reportSaveFailure();

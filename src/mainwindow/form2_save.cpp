@@ -26,13 +26,12 @@ bool Form2::writeProfileFiles(int slot)
     const QStringList values = {Text1->text(),   Text2->text(),   Label16->text(), Option1->text(),
                                 Option2->text(), Option3->text(), Option4->text(), Option5->text()};
     const QStringList suffixes = UserProfile::savedSuffixes();
-    bool allWritten = true;
-    for (int i = 0; i < suffixes.size(); ++i) {
-        // A file that fails is skipped; the others are still written.
-        if (!ValueFile::write(gamePath(UserProfile::file(slot, suffixes[i])), values[i]))
-            allWritten = false;
-    }
-    return allWritten;
+    // One set: cash and debt on disk always come from the same moment, even when the game
+    // dies halfway through the save.
+    QList<ValueFile::Entry> set;
+    for (int i = 0; i < suffixes.size(); ++i)
+        set.append({gamePath(UserProfile::file(slot, suffixes[i])), values[i]});
+    return ValueFile::writeAll(set);
 }
 
 void Form2::reportSaveFailure()

@@ -13,7 +13,6 @@
 #include "mainwindow/racecard.h"
 #include "common/random.h"
 
-#include <QFileInfo>
 #include <QSignalBlocker>
 
 namespace {
@@ -27,12 +26,13 @@ const QStringList StakeList = {QStringLiteral("50"),  QStringLiteral("100"), QSt
 void Form2::Form_Load()
 {
     // Wizard flag: a missing file counts as 1, so a new installation opens the wizard once.
+    // Something there that cannot be read (a folder, a dangling link) is not missing: it
+    // counts as not holding 1 and is left alone.
     const QString flagPath = gamePath(WizardFlagFile);
-    bool openWizard = !QFileInfo::exists(flagPath);
-    if (!openWizard) {
-        QString flag;
-        openWizard = ValueFile::read(flagPath, flag) && leadingNumber(flag) == 1;
-    }
+    QString flag;
+    const ValueFile::Status flagRead = ValueFile::load(flagPath, flag);
+    const bool openWizard = flagRead == ValueFile::Status::Missing
+                            || (flagRead == ValueFile::Status::Read && leadingNumber(flag) == 1);
     if (openWizard) {
         ValueFile::write(flagPath, QStringLiteral("0"));
         showWizardStrip(true);

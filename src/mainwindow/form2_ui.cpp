@@ -2,7 +2,9 @@
 #include "toolbaricons.h"
 
 #include "common/linklabel.h"
+#include "common/plainbutton.h"
 #include "common/twips.h"
+#include "common/valuefile.h"
 
 #include <QFont>
 #include <QGridLayout>
@@ -13,10 +15,20 @@
 
 namespace {
 
+// Labels show names, amounts and lines that a player typed or a file holds: never as markup.
 QLabel *label(const QString &name, const QString &text, QWidget *parent = nullptr)
 {
     auto *l = new QLabel(text, parent);
     l->setObjectName(name);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+// One of the window's own fixed headings, which carry their own emphasis.
+QLabel *heading(const QString &name, const QString &text)
+{
+    QLabel *l = label(name, text);
+    l->setTextFormat(Qt::RichText);
     return l;
 }
 
@@ -39,7 +51,8 @@ QPushButton *button(const QString &name, const QString &caption)
 
 QRadioButton *option(const QString &name, const QString &caption)
 {
-    auto *o = new QRadioButton(caption);
+    // Runners and horses for sale are captioned with horse names.
+    auto *o = new PlainRadioButton(caption);
     o->setObjectName(name);
     return o;
 }
@@ -96,6 +109,8 @@ void Form2::layoutClient()
     Text2 = new QLineEdit(QStringLiteral("0"));
     Text2->setObjectName(QStringLiteral("Text2"));
     for (QLineEdit *money : {Text1, Text2}) {
+        // A value from a file keeps its whole length, up to what a file may hold.
+        money->setMaxLength(ValueFile::MaxBytes);
         money->setAlignment(Qt::AlignRight);
         money->setMaximumWidth(110);
     }
@@ -180,9 +195,10 @@ void Form2::buildBettingTab(QWidget *tab)
     Label3 = label(QStringLiteral("Label3"),
                    QStringLiteral(" The Horses                     Odds /1     Jockey"), horses);
     Label3->hide(); // the grid's own headings carry the same three columns
-    grid->addWidget(label(QStringLiteral("HeadHorses"), QStringLiteral("<b>The Horses</b>")), 0, 0);
-    grid->addWidget(label(QStringLiteral("HeadOdds"), QStringLiteral("<b>Odds /1</b>")), 0, 1);
-    grid->addWidget(label(QStringLiteral("HeadJockey"), QStringLiteral("<b>Jockey</b>")), 0, 2);
+    grid->addWidget(heading(QStringLiteral("HeadHorses"), QStringLiteral("<b>The Horses</b>")), 0,
+                    0);
+    grid->addWidget(heading(QStringLiteral("HeadOdds"), QStringLiteral("<b>Odds /1</b>")), 0, 1);
+    grid->addWidget(heading(QStringLiteral("HeadJockey"), QStringLiteral("<b>Jockey</b>")), 0, 2);
     Option1 = option(QStringLiteral("Option1"), QStringLiteral("Option1"));
     Option2 = option(QStringLiteral("Option2"), QStringLiteral("Option2"));
     Option3 = option(QStringLiteral("Option3"), QStringLiteral("Option3"));
@@ -266,7 +282,8 @@ void Form2::buildLoansTab(QWidget *tab)
     box->addWidget(Label22);
     auto *lender = new QHBoxLayout;
     Label50 = label(QStringLiteral("Label50"), QStringLiteral("Loans Provided By:"));
-    auto *bank = label(QStringLiteral("LenderName"), QStringLiteral("<i>Furlong Savings Bank</i>"));
+    auto *bank =
+        heading(QStringLiteral("LenderName"), QStringLiteral("<i>Furlong Savings Bank</i>"));
     Label33 = label(QStringLiteral("Label33"), QStringLiteral("Help?"));
     lender->addWidget(Label50);
     lender->addWidget(bank);

@@ -8,21 +8,18 @@
 
 namespace {
 
-bool writeDefault(int slot, const QString &suffix)
+ValueFile::Entry defaultEntry(int slot, const QString &suffix)
 {
-    return ValueFile::write(gamePath(UserProfile::file(slot, suffix)),
-                            UserProfile::defaultValue(slot, suffix));
+    return {gamePath(UserProfile::file(slot, suffix)), UserProfile::defaultValue(slot, suffix)};
 }
 
 // Name, cash, debt, share line and horses: the set-up writes passwords on their own.
-bool writeProfileWithoutPassword(int slot)
+void addProfileWithoutPassword(QList<ValueFile::Entry> &set, int slot)
 {
-    bool ok = true;
     for (const QString &suffix : UserProfile::allSuffixes()) {
         if (suffix != UserProfile::Password)
-            ok = writeDefault(slot, suffix) && ok;
+            set.append(defaultEntry(slot, suffix));
     }
-    return ok;
 }
 
 } // namespace
@@ -38,30 +35,56 @@ bool isFirstRun()
 
 bool writeFirstRunDefaults()
 {
-    bool ok = true;
+    // One set: a set-up cut short (a full disk) leaves no name file, so the next start is
+    // still a first run instead of a half-made one.
+    QList<ValueFile::Entry> set;
     for (int slot = 1; slot <= 5; ++slot)
-        ok = writeDefault(slot, UserProfile::Password) && ok;
+        set.append(defaultEntry(slot, UserProfile::Password));
     for (int slot = 2; slot <= 5; ++slot)
-        ok = writeProfileWithoutPassword(slot) && ok;
-    return ok;
+        addProfileWithoutPassword(set, slot);
+    return ValueFile::writeAll(set);
 }
 
 bool writeDefaultProfile(int slot)
 {
-    const bool password = writeDefault(slot, UserProfile::Password);
-    return writeProfileWithoutPassword(slot) && password;
+    QList<ValueFile::Entry> set{defaultEntry(slot, UserProfile::Password)};
+    addProfileWithoutPassword(set, slot);
+    return ValueFile::writeAll(set);
 }
 
 QString readProfileFile(int slot, const QString &suffix)
 {
-    const QString path = gamePath(UserProfile::file(slot, suffix));
-    QString value;
-    if (ValueFile::read(path, value))
-        return value;
-    value = UserProfile::defaultValue(slot, suffix);
-    // Only a file that is really gone is recreated; one that exists but cannot be read may
-    // still hold the player's data.
-    if (!QFileInfo::exists(path))
-        ValueFile::write(path, value);
-    return value;
+    QStringList values;
+    QString unreadable;
+    readProfileFiles(slot, {suffix}, values, unreadable);
+    return values.first();
+}
+
+bool readProfileFiles(int slot, const QStringList &suffixes, QStringList &values,
+                      QString &unreadable)
+{
+    values.clear();
+    QList<ValueFile::Entry> missing;
+    bool allRead = true;
+    for (const QString &suffix : suffixes) {
+        const QString path = gamePath(UserProfile::file(slot, suffix));
+        QString value;
+        const ValueFile::Status status = ValueFile::load(path, value);
+        if (status != ValueFile::Status::Read)
+            value = UserProfile::defaultValue(slot, suffix);
+        if (status == ValueFile::Status::Missing)
+            missing.append({path, value});
+        if (status == ValueFile::Status::Unreadable && allRead) {
+            unreadable = UserProfile::file(slot, suffix);
+            allRead = false;
+        }
+        values << value;
+    }
+    // A file that exists but cannot be read may still hold the player's data: then nothing
+    // is written at all. Only files that are really gone get their defaults back.
+    if (allRead) {
+        for (const ValueFile::Entry &entry : missing)
+            ValueFile::write(entry.path, entry.text);
+    }
+    return allRead;
 }

@@ -2,9 +2,11 @@
 
 #include "common/dialogs.h"
 #include "common/linklabel.h"
+#include "common/paths.h"
 #include "common/placement.h"
 #include "common/services.h"
 #include "common/twips.h"
+#include "common/valuefile.h"
 #include "firstrun.h"
 #include "mainwindow/form2.h"
 #include "online/frmhelp.h"
@@ -12,6 +14,7 @@
 #include "userprofile.h"
 
 #include <QBoxLayout>
+#include <QDir>
 #include <QButtonGroup>
 
 #include <algorithm>
@@ -39,6 +42,8 @@ QLineEdit *dataBox(const QString &name, QWidget *parent)
     auto *box = new QLineEdit(parent);
     box->setObjectName(name);
     box->hide();
+    // A value keeps its whole length: a password cut short would accept a shorter one.
+    box->setMaxLength(ValueFile::MaxBytes);
     return box;
 }
 
@@ -54,6 +59,20 @@ QRadioButton *slotButton(int k, QButtonGroup *group, QWidget *parent)
     option->hide();
     group->addButton(option, k);
     return option;
+}
+
+// The files of slot k in `suffixes`, or false after telling the player which one cannot be
+// read: loading the default instead would let the next save overwrite the player's own value.
+bool readSlot(int k, const QStringList &suffixes, QStringList &values)
+{
+    QString unreadable;
+    if (readProfileFiles(k, suffixes, values, unreadable))
+        return true;
+    msgBox(QStringLiteral("The file \"%1\" of this player cannot be read, so the player cannot "
+                          "be loaded. Nothing has been changed.")
+               .arg(QDir::toNativeSeparators(gamePath(unreadable))),
+           MsgIcon::Critical);
+    return false;
 }
 
 } // namespace
@@ -96,6 +115,7 @@ frmcontrol::frmcontrol(QWidget *parent) : QWidget(parent)
     Text11 = new QLineEdit(loginArea);
     Text11->setObjectName(QStringLiteral("Text11"));
     Text11->setEchoMode(QLineEdit::Password);
+    Text11->setMaxLength(ValueFile::MaxBytes);
     Text11->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
     Label3->setBuddy(Text11);
     Command10 = button(QStringLiteral("Command10"), QStringLiteral("Confirm Password"), loginArea);
@@ -246,8 +266,13 @@ void frmcontrol::Form_Load()
     Timer1->stop();
 
     if (isFirstRun()) {
-        writeFirstRunDefaults();
-        Command4_Click();
+        const bool written = writeFirstRunDefaults();
+        if (importEarlierProfiles() == ImportResult::FallbackUnwritten || !written) {
+            msgBox(QStringLiteral("The player profiles could not be set up in full: the folder "
+                                  "\"%1\" cannot be written to.")
+                       .arg(QDir::toNativeSeparators(gamePath(QStringLiteral("\\data")))),
+                   MsgIcon::Critical);
+        }
     }
 
     for (int k = 1; k <= 5; ++k) {
@@ -282,7 +307,10 @@ void frmcontrol::Command9_Click()
 void frmcontrol::Command6_Click()
 {
     const int k = tickedSlot();
-    txtPass->setText(k == 0 ? QString() : readProfileFile(k, UserProfile::Password));
+    QStringList password{QString()};
+    if (k != 0 && !readSlot(k, {UserProfile::Password}, password))
+        return;
+    txtPass->setText(password.first());
     if (txtPass->text().isEmpty()) {
         Command1_Click();
         return;
@@ -309,12 +337,15 @@ void frmcontrol::Command1_Click()
         return;
     }
 
-    txtcash->setText(readProfileFile(k, UserProfile::Cash));
-    Txtdebt->setText(readProfileFile(k, UserProfile::Debt));
-    txtshare->setText(readProfileFile(k, UserProfile::Share));
+    QStringList profile;
+    if (!readSlot(k, UserProfile::savedSuffixes() + QStringList{UserProfile::Name}, profile))
+        return;
+    txtcash->setText(profile[0]);
+    Txtdebt->setText(profile[1]);
+    txtshare->setText(profile[2]);
     for (int h = 1; h <= 5; ++h)
-        horseBox(h)->setText(readProfileFile(k, UserProfile::horse(h)));
-    Txtuser->setText(readProfileFile(k, UserProfile::Name));
+        horseBox(h)->setText(profile[2 + h]);
+    Txtuser->setText(profile[8]);
 
     // The first touch of the main window creates it, and its load copies the boxes above.
     Form2 *main = form<Form2>();

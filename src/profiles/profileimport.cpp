@@ -7,7 +7,7 @@
 #include "firstrun.h"
 #include "userprofile.h"
 
-#include <vector>
+#include <QDir>
 
 namespace {
 
@@ -19,13 +19,6 @@ const QString Imported =
 const QString NothingFound = QStringLiteral(
     "No Previous Versions Of Stallix Have Been Detected. Stallix6 Will Continue With Normal "
     "Setup. Please note Stallix6 cannot upgrade from Stallix2002/SE or Before.");
-
-struct Copy
-{
-    int slot;
-    QString target; // absolute path under the program folder
-    QString value;
-};
 
 // The earlier product keeps slot 1's name under a name of its own.
 QString sourceFile(int slot, const QString &suffix)
@@ -41,11 +34,10 @@ void countSlot(int slot)
         UserSlot = static_cast<qint16>(slot);
 }
 
-ImportResult fallBack()
+ImportResult fallBack(const QString &message)
 {
-    msgBox(NothingFound);
-    writeDefaultProfile(1);
-    return ImportResult::Fallback;
+    msgBox(message);
+    return writeDefaultProfile(1) ? ImportResult::Fallback : ImportResult::FallbackUnwritten;
 }
 
 } // namespace
@@ -54,24 +46,28 @@ ImportResult importEarlierProfiles()
 {
     QString folder;
     if (!ValueFile::read(windowsPath(Marker), folder))
-        return fallBack();
+        return fallBack(NothingFound);
 
-    std::vector<Copy> copies;
+    QList<ValueFile::Entry> copies;
     copies.reserve(50);
     for (int slot = 1; slot <= 5; ++slot) {
         countSlot(slot);
         for (const QString &suffix : UserProfile::allSuffixes()) {
             QString value;
             if (!ValueFile::read(windowsPath(folder + sourceFile(slot, suffix)), value))
-                return fallBack();
-            copies.push_back(Copy{slot, gamePath(UserProfile::file(slot, suffix)), value});
+                return fallBack(NothingFound);
+            copies.append({gamePath(UserProfile::file(slot, suffix)), value});
         }
     }
 
-    for (const Copy &copy : copies) {
-        countSlot(copy.slot);
-        if (!ValueFile::write(copy.target, copy.value))
-            return fallBack();
+    // All fifty or none: a write that fails leaves every target as it was. The earlier
+    // product was found, so saying that none was would send the player looking elsewhere.
+    if (!ValueFile::writeAll(copies)) {
+        return fallBack(
+            QStringLiteral("The player profiles of Vantrel were found but could not be copied: "
+                           "the folder \"%1\" cannot be written to. Stallix6 will continue "
+                           "with normal setup.")
+                .arg(QDir::toNativeSeparators(gamePath(QStringLiteral("\\data")))));
     }
     UserSlot = 6;
     msgBox(Imported);

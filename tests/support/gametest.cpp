@@ -9,6 +9,9 @@
 #include <QDir>
 #include <QFile>
 
+#include <csignal>
+#include <sys/resource.h>
+
 QString GameTest::programFolder() const
 {
     return m_dir->path() + QStringLiteral("/game");
@@ -39,6 +42,9 @@ QString GameTest::cPath(const QString &windowsPath) const
 
 QByteArray GameTest::bytes(const QString &gamePath) const
 {
+    // A FIFO or a device would never end: only regular files have bytes here.
+    if (!QFileInfo(path(gamePath)).isFile())
+        return QByteArray();
     QFile file(path(gamePath));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
@@ -108,4 +114,28 @@ void GameTest::cleanup()
     m_services = nullptr;
     m_dir.reset();
     QVERIFY2(unforeseen.isEmpty(), qPrintable(unforeseen.join(QStringLiteral(" | "))));
+}
+
+FullDisk::FullDisk(unsigned long bytes)
+{
+    struct rlimit limit
+    {
+    };
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    m_before = limit.rlim_cur;
+    m_handler = std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = bytes;
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+        qFatal("cannot limit the file size");
+}
+
+FullDisk::~FullDisk()
+{
+    struct rlimit limit
+    {
+    };
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = m_before;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, m_handler);
 }

@@ -26,7 +26,7 @@ protected:
     QString programFolder() const;
     QString driveCFolder() const;
 
-    // Raw bytes of a game file (empty when missing), and writing them raw.
+    // Raw bytes of a game file (empty when missing or not a regular file), and writing them raw.
     QByteArray bytes(const QString &gamePath) const;
     void put(const QString &gamePath, const QByteArray &content) const;
     bool exists(const QString &gamePath) const;
@@ -50,6 +50,20 @@ private slots:
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
     ScriptedServices *m_services = nullptr;
+};
+
+// While it lives, every write that would make a file larger than `bytes` fails, as it does on
+// a full disk (the file size limit, with its signal ignored). Needs no root.
+class FullDisk
+{
+public:
+    explicit FullDisk(unsigned long bytes = 0);
+    ~FullDisk();
+    Q_DISABLE_COPY_MOVE(FullDisk)
+
+private:
+    unsigned long m_before;
+    void (*m_handler)(int);
 };
 
 // A control of a window by the name the game gives it; aborts the suite when missing,
