@@ -5,7 +5,6 @@
 #include "common/paths.h"
 #include "common/placement.h"
 #include "common/valuefile.h"
-#include "common/valueset.h"
 #include "form2.h"
 #include "races/racepictures.h"
 
@@ -32,9 +31,9 @@ QString secondsText(int seconds)
 }
 
 // The files of positions `from`..4 as the table holds them.
-QList<ValueSetFile> tableFiles(const HallTable &table, int from)
+QList<ValueFile::Entry> tableFiles(const HallTable &table, int from)
 {
-    QList<ValueSetFile> files;
+    QList<ValueFile::Entry> files;
     for (int i = from; i < 5; ++i)
         files.append({gamePath(HallOfFame::scoreFile(i)), numberText(table[i].score)});
     for (int i = from; i < 5; ++i)
@@ -143,7 +142,7 @@ void frmHall::Form_Load()
         // One rebuild per showing: when the files still cannot be read, or cannot be written,
         // the default table is shown as it stands.
         table = HallOfFame::defaultTable();
-        writable = writeValueSet(tableFiles(table, 0));
+        writable = ValueFile::writeAll(tableFiles(table, 0));
         if (!writable || !readTable(table)) {
             table = HallOfFame::defaultTable();
             showTable(table);
@@ -230,7 +229,7 @@ void frmHall::enterPlayer(HallTable table, bool writable)
     // The rows that moved are written with it, so the next showing lists what this one does.
     if (!writable)
         return;
-    if (writeValueSet(tableFiles(table, *k)))
+    if (ValueFile::writeAll(tableFiles(table, *k)))
         msgBox(QStringLiteral("Your on the board"));
     else
         reportWriteFailure();

@@ -6,7 +6,6 @@
 #include "common/paths.h"
 #include "common/placement.h"
 #include "common/valuefile.h"
-#include "common/valueset.h"
 #include "mainwindow/form2.h"
 #include "races/racepictures.h"
 #include "userprofile.h"
@@ -245,12 +244,12 @@ void Form7::cmdbackup_Click()
     const QStringList values = {main->Text1->text(),   main->Text2->text(),   main->Label16->text(),
                                 main->Option1->text(), main->Option2->text(), main->Option3->text(),
                                 main->Option4->text(), main->Option5->text()};
-    QList<ValueSetFile> files = {{inFolder(folder, SlotFile), numberText(k)},
+    QList<ValueFile::Entry> files = {{inFolder(folder, SlotFile), numberText(k)},
                                  {inFolder(folder, NameFile), Text3->text()}};
     const QStringList suffixes = UserProfile::savedSuffixes();
     for (int i = 0; i < suffixes.size(); ++i)
         files.append({inFolder(folder, setFile(k, suffixes[i])), values[i]});
-    if (!writeValueSet(files)) {
+    if (!ValueFile::writeAll(files)) {
         reportUnwritable(folder);
         return;
     }
@@ -283,7 +282,7 @@ void Form7::cmdrestore_Click()
         notFound();
         return;
     }
-    QList<ValueSetFile> files = {{gamePath(UserProfile::file(c, UserProfile::Name)), *name}};
+    QList<ValueFile::Entry> files = {{gamePath(UserProfile::file(c, UserProfile::Name)), *name}};
     for (const QString &suffix : UserProfile::savedSuffixes()) {
         const std::optional<QString> value = readSetValue(inFolder(folder, setFile(*s, suffix)));
         if (!value) {
@@ -297,7 +296,7 @@ void Form7::cmdrestore_Click()
     msgBox(QStringLiteral("Now restoring user ") + *name
                + QStringLiteral(" Data, to the current user"),
            MsgIcon::Information);
-    if (!writeValueSet(files)) {
+    if (!ValueFile::writeAll(files)) {
         msgBox(QStringLiteral("The backup could not be restored: the folder %1 cannot be "
                               "written to. Your profile is as it was.")
                    .arg(QDir::toNativeSeparators(gamePath(QStringLiteral("\\data")))),

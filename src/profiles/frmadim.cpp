@@ -6,7 +6,6 @@
 #include "common/paths.h"
 #include "common/placement.h"
 #include "common/valuefile.h"
-#include "common/valueset.h"
 #include "mainwindow/form2.h"
 #include "userprofile.h"
 
@@ -99,7 +98,7 @@ void frmadim::Command1_Click()
         msgBox(QStringLiteral("ERROR! That amount is way too big! Please reduced it now!"));
         return;
     }
-    if (!writeValueSet({{gamePath(UserProfile::file(1, UserProfile::Cash)), digits(*cash)},
+    if (!ValueFile::writeAll({{gamePath(UserProfile::file(1, UserProfile::Cash)), digits(*cash)},
                         {gamePath(UserProfile::file(1, UserProfile::Debt)), digits(*debt)}})) {
         msgBox(QStringLiteral("The amounts could not be set: the folder %1 cannot be written to.")
                    .arg(QDir::toNativeSeparators(gamePath(QStringLiteral("\\data")))),
