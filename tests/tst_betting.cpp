@@ -499,7 +499,7 @@ void TestBetting::triggerTexts_data()
     QTest::newRow("lanternquotas")       << "lanternquotas" << "Red Rum" << "100000" << "lanternquotas" << false;
     QTest::newRow("case counts")         << "LanternQuotas" << "Red Rum" << "250"    << "LanternQuotas" << false;
     QTest::newRow("one letter short")    << "lanternquota"  << "Red Rum" << "250"    << "lanternquota"  << false;
-    // The administration prompt has no window yet, but the box is emptied all the same.
+    // The administration prompt opens (its own suite checks it) and the box is emptied.
     QTest::newRow("vault")               << "vault"         << "Red Rum" << "250"    << ""              << false;
     QTest::newRow("Vault")               << "Vault"         << "Red Rum" << "250"    << "Vault"         << false;
     // The name stays in the box like any other text; the screen opens only while runner 1

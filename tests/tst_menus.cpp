@@ -7,9 +7,12 @@
 #include "common/registry.h"
 #include "common/statusbar.h"
 #include "mainwindow/form2.h"
+#include "mainwindow/form5.h"
+#include "mainwindow/frmhall.h"
 #include "online/form10.h"
 #include "online/frmhelp.h"
 #include "online/webview.h"
+#include "profiles/form7.h"
 #include "profiles/frmcontrol.h"
 #include "profiles/userprofile.h"
 #include "races/frmgrand.h"
@@ -171,13 +174,19 @@ private slots:
         QVERIFY(main->close());
         flushDeletes();
 
-        QCOMPARE(sv().programEnds, 1);
+        // The way out goes through the hall of fame and the credits; their close ends the game.
+        QCOMPARE(sv().programEnds, 0);
         QVERIFY(sv().boxes.isEmpty());
         QCOMPARE(bytes(UserProfile::file(4, UserProfile::Cash)), QByteArray("777\r\n"));
         QCOMPARE(bytes(UserProfile::file(4, UserProfile::Debt)), QByteArray("12\r\n"));
         QCOMPARE(UserSlot, qint16(0));
         QVERIFY(!loadedForm<Form2>());
-        QVERIFY(shownWindows().isEmpty());
+        QCOMPARE(shownWindows(), QWidgetList{loadedForm<frmHall>()});
+        loadedForm<frmHall>()->Command1->click();
+        QCOMPARE(sv().programEnds, 0);
+        loadedForm<Form10>()->Command1->click();
+        QCOMPARE(sv().programEnds, 1);
+        QVERIFY(!loadedForm<Form2>());
     }
 
     void logOffHandsTheRaceCardToTheNextPlayer()
@@ -324,7 +333,7 @@ private slots:
         QCOMPARE(main->Text1->text(), QStringLiteral("500"));
         QCOMPARE(bytes(UserProfile::file(2, UserProfile::Cash)), QByteArray("500\r\n"));
 
-        // Help, the maker's page, and the two whose windows open nothing yet.
+        // Help, the maker's page, and the two that open the horse options and the backup.
         PendingUrl = QStringLiteral("somewhere");
         toolButton(main, "help")->click();
         QCOMPARE(main->Text13->text(), QStringLiteral("\\whats\\stallixhelpmain.htm"));
@@ -335,6 +344,10 @@ private slots:
         toolButton(main, "rename")->click();
         toolButton(main, "restore")->click();
         QCOMPARE(sv().boxes.size(), 3);
+        QVERIFY(loadedForm<Form5>() && loadedForm<Form5>()->isVisible());
+        QVERIFY(loadedForm<Form7>() && loadedForm<Form7>()->isVisible());
+        unload(loadedForm<Form5>());
+        unload(loadedForm<Form7>());
         QCOMPARE(shownWindows().size(), 3);
         QVERIFY(shownWindows().contains(loadedForm<frmHelp>()));
 
@@ -404,10 +417,11 @@ private slots:
         for (QAction *item : {main->mnuShowhall, main->backup, main->mnuoption})
             item->trigger();
         QVERIFY(sv().boxes.isEmpty());
-        // Only the help viewer and the credits window came up.
-        QCOMPARE(shownWindows().size(), 3);
+        // The help viewer, the credits window and the three windows of these entries came up.
+        QCOMPARE(shownWindows().size(), 6);
         QVERIFY(shownWindows().contains(loadedForm<frmHelp>()));
         QVERIFY(shownWindows().contains(loadedForm<Form10>()));
+        QVERIFY(loadedForm<frmHall>() && loadedForm<Form7>() && loadedForm<Form5>());
 
         // The MultiUser handler opens a login window beside the main window.
         main->cntrl_Click();

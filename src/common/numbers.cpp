@@ -110,8 +110,13 @@ std::optional<qint32> toWhole(const QString &text)
     const std::optional<double> value = wholeTextNumber(text);
     if (!value)
         return std::nullopt;
-    const double rounded = std::nearbyint(*value); // the default mode rounds half to even
-    if (rounded < std::numeric_limits<qint32>::min()
+    return roundToWhole(*value);
+}
+
+std::optional<qint32> roundToWhole(double value)
+{
+    const double rounded = std::nearbyint(value); // the default mode rounds half to even
+    if (!std::isfinite(rounded) || rounded < std::numeric_limits<qint32>::min()
         || rounded > std::numeric_limits<qint32>::max())
         return std::nullopt;
     return static_cast<qint32>(rounded);

@@ -12,6 +12,9 @@
 // or not a number at all, gives nothing.
 std::optional<qint32> toWhole(const QString &text);
 
+// A number rounded to the nearest whole, half to even; nothing outside the 32-bit range.
+std::optional<qint32> roundToWhole(double value);
+
 // toWhole for a sum: text that is not a 32-bit whole number counts as 0.
 qint32 wholeOrZero(const QString &text);
 

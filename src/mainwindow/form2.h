@@ -49,6 +49,9 @@ public:
     void horsesave();
     // The same files, silently; leaves UserSlot alone.
     void horsesavenoname();
+    // After a restore the profile files hold what the next start must load: from then on
+    // neither save writes anything.
+    void stopSaving();
 
     // Runner k (1..5): its button, its odds label, its wizard button, its for-sale button.
     QRadioButton *runner(int k) const;
@@ -303,5 +306,6 @@ private:
     // Cash and debt reach the login window's hidden boxes with every money action.
     void mirrorMoneyToLogin(bool withDebt);
 
-    QWidget *m_client = nullptr; // the normal client area, NormalWidthTwips wide
+    QWidget *m_client = nullptr;  // the normal client area, NormalWidthTwips wide
+    bool m_savingStopped = false; // a restore has written the files the next start loads
 };

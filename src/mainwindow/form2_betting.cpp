@@ -5,6 +5,7 @@
 #include "common/numbers.h"
 #include "common/statusbar.h"
 #include "online/frmprog.h"
+#include "profiles/form15.h"
 #include "profiles/userprofile.h"
 #include "races/form13.h"
 #include "races/form4.h"
@@ -203,10 +204,12 @@ void Form2::Text3_Change()
         && Text3->currentText() == Text3->itemText(item))
         return;
 
-    // "vault" opens the administration password prompt, once that window exists, and empties
-    // the box, which runs this handler again for the empty text.
-    if (Text3->currentText() == QLatin1String("vault"))
+    // "vault" opens the administration password prompt and empties the box, which runs this
+    // handler again for the empty text.
+    if (Text3->currentText() == QLatin1String("vault")) {
+        showForm(form<Form15>());
         Text3->setEditText(QString());
+    }
 
     if (Text3->currentText() == ProgrammerName && Option1->text() == ProgrammerName)
         showForm(form<frmprog>());

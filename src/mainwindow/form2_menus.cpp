@@ -7,15 +7,19 @@
 #include "common/paths.h"
 #include "common/statusbar.h"
 #include "common/valuefile.h"
+#include "form5.h"
+#include "frmhall.h"
 #include "online/form10.h"
 #include "online/form6.h"
 #include "online/form8.h"
 #include "online/frmhelp.h"
 #include "online/versioncheck.h"
+#include "profiles/form7.h"
 #include "profiles/frmcontrol.h"
 #include "profiles/userprofile.h"
 #include "races/form16.h"
 #include "races/frmgrand.h"
+#include "sidewindows.h"
 
 #include <optional>
 
@@ -73,6 +77,9 @@ void Form2::diffuser_Click()
         != MsgResult::Yes)
         return;
     horsesave();
+    closePlayerWindows();
+    // A hall of fame closing after this would take the hidden main window for the way out.
+    unload(loadedForm<frmHall>());
     // Only hidden: the race card, odds and jockeys wait here for whoever logs in next.
     showForm(form<frmcontrol>());
     hide();
@@ -88,9 +95,10 @@ void Form2::exit_Click()
 void Form2::Form_Unload()
 {
     horsesavenoname();
-    // The hall of fame opens here once it exists, and the exit path goes on through it.
-    // Until then closing the main window is the end of the game.
-    services().programEnd();
+    closePlayerWindows();
+    // The way out goes on through the hall of fame, which ranks the cash while this window
+    // can still be read.
+    showForm(form<frmHall>());
 }
 
 void Form2::sendgn_Click()
@@ -131,7 +139,7 @@ void Form2::cntrl_Click()
 
 void Form2::mnuShowhall_Click()
 {
-    // Shows the hall of fame beside the main window, once that window exists.
+    showForm(form<frmHall>());
 }
 
 void Form2::mnuCredit_Click()
@@ -145,7 +153,7 @@ void Form2::mnuCredit_Click()
 
 void Form2::backup_Click()
 {
-    // Shows the backup and restore window, once it exists.
+    showForm(form<Form7>());
 }
 
 void Form2::update_Click()
@@ -171,7 +179,7 @@ void Form2::update_Click()
 
 void Form2::mnuoption_Click()
 {
-    // Shows the horse options window, once it exists.
+    showForm(form<Form5>());
 }
 
 void Form2::about_Click()

@@ -42,8 +42,15 @@ void Form2::reportSaveFailure()
            MsgIcon::Critical);
 }
 
+void Form2::stopSaving()
+{
+    m_savingStopped = true;
+}
+
 void Form2::horsesave()
 {
+    if (m_savingStopped)
+        return;
     progSave->setValue(0);
     Timer2->start();
     const int slot = slotOf(Label23->text());
@@ -56,6 +63,8 @@ void Form2::horsesave()
 
 void Form2::horsesavenoname()
 {
+    if (m_savingStopped)
+        return;
     const int slot = slotOf(Label23->text());
     if (slot != 0 && !writeProfileFiles(slot))
         reportSaveFailure();

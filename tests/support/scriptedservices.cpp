@@ -26,6 +26,8 @@ MsgResult ScriptedServices::messageBox(const QString &text, const QString &title
 
 QString ScriptedServices::prompt(const QString &text, const QString &title, const QString &proposed)
 {
+    if (duringPrompt)
+        duringPrompt();
     QString answer;
     if (promptAnswers.isEmpty())
         unexpected << QStringLiteral("prompt: ") + text;

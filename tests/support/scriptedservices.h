@@ -48,6 +48,8 @@ public:
     QQueue<MsgResult> answers;
     // Answers for text prompts, in order.
     QQueue<QString> promptAnswers;
+    // Runs inside every prompt, before it answers: what a player's slow answer lets happen.
+    std::function<void()> duringPrompt;
     // Runs once while the next box is open, after it is recorded: what happens meanwhile
     // (a race running on its timers) before the player answers.
     std::function<void()> duringNextBox;
