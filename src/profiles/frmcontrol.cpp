@@ -226,6 +226,9 @@ frmcontrol::frmcontrol(QWidget *parent) : QWidget(parent)
     setTabOrder(Command2, Label2);
     setTabOrder(Label2, Command5);
     setTabOrder(Command5, Command7);
+    // Out of sight until More >>, so Tab passes them by.
+    Command5->setFocusPolicy(Qt::NoFocus);
+    Command7->setFocusPolicy(Qt::NoFocus);
     combo1->setFocus();
 
     connect(combo1, &QListWidget::itemSelectionChanged, this, &frmcontrol::combo1_Click);
@@ -386,13 +389,12 @@ void frmcontrol::Command8_Click()
 {
     // The strip below the login area is 1,500 twips, more only when the fonts need it.
     const int strip = findChild<QWidget *>(QStringLiteral("maintenanceArea"))->height();
-    if (Command8->text() == MoreCaption) {
-        setFixedHeight(height() + strip);
-        Command8->setText(LessCaption);
-    } else {
-        setFixedHeight(height() - strip);
-        Command8->setText(MoreCaption);
-    }
+    const bool growing = Command8->text() == MoreCaption;
+    setFixedHeight(height() + (growing ? strip : -strip));
+    Command8->setText(growing ? LessCaption : MoreCaption);
+    // Only the large window lets Tab reach them; their access keys work either way.
+    for (QPushButton *maintenance : {Command5, Command7})
+        maintenance->setFocusPolicy(growing ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 void frmcontrol::readStoredPassword(int k)
