@@ -3,11 +3,13 @@
 
 #include "common/dialogs.h"
 #include "common/globals.h"
+#include "common/numbers.h"
 #include "common/registry.h"
 #include "common/statusbar.h"
 #include "mainwindow/form2.h"
 #include "profiles/frmcontrol.h"
 #include "profiles/userprofile.h"
+#include "races/frmgrand.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -273,16 +275,24 @@ private slots:
 
         main->sendgn->trigger();
 
+        QCOMPARE(sv().boxes.size(), 1);
         if (refusal.isEmpty()) {
-            QVERIFY(sv().boxes.isEmpty());
+            // The fee, with the new cash behind a fixed pound sign.
+            const QString left = QString::number(*toWhole(cash) - 30000);
+            checkBox(0,
+                     QStringLiteral("You Have Been Charged £30,000 To Enter You Horse Into The "
+                                    "GrandNational. Your New Cash Status Is: £")
+                         + left,
+                     AppTitle, MsgIcon::Exclamation, MsgButtons::Ok);
+            QCOMPARE(main->Text1->text(), left);
+            QVERIFY(loadedForm<FrmGrand>()->isVisible());
         } else {
-            QCOMPARE(sv().boxes.size(), 1);
             checkBox(0, refusal, AppTitle, MsgIcon::Critical, MsgButtons::Ok);
+            QCOMPARE(main->Text1->text(), cash);
+            QCOMPARE(shownWindows(), QWidgetList{main});
         }
-        // Nothing is charged yet, even when both checks pass, and nothing is saved.
-        QCOMPARE(main->Text1->text(), cash);
+        // Nothing is saved either way.
         QCOMPARE(slotFiles(1), before);
-        QCOMPARE(shownWindows(), QWidgetList{main});
     }
 
     void toolbarButtonsDoWhatTheirMenuItemsDo()
@@ -385,8 +395,8 @@ private slots:
         QCOMPARE(PendingUrl, QString());
         QCOMPARE(bytes("\\data\\show.hor"), QByteArray(" 0 \r\n"));
 
-        for (QAction *item : {main->reqgn, main->mnuShowhall, main->backup, main->update,
-                              main->mnuoption, main->about})
+        for (QAction *item :
+             {main->mnuShowhall, main->backup, main->update, main->mnuoption, main->about})
             item->trigger();
         QVERIFY(sv().boxes.isEmpty());
         QCOMPARE(shownWindows(), QWidgetList{main});

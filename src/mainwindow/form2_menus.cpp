@@ -7,6 +7,8 @@
 #include "common/valuefile.h"
 #include "profiles/frmcontrol.h"
 #include "profiles/userprofile.h"
+#include "races/form16.h"
+#include "races/frmgrand.h"
 
 #include <optional>
 
@@ -69,6 +71,7 @@ void Form2::diffuser_Click()
     // Only hidden: the race card, odds and jockeys wait here for whoever logs in next.
     showForm(form<frmcontrol>());
     hide();
+    leaveGrandNational();
 }
 
 void Form2::exit_Click()
@@ -90,13 +93,23 @@ void Form2::sendgn_Click()
     const std::optional<qint32> cash = grandNationalEntryCash(Label16->text(), Text1->text());
     if (!cash)
         return;
-    // The entry ends here until the GrandNational betting window exists: the fee is only taken
-    // once that window is loaded and known not to be showing already, so nothing is charged.
+    // Asking loads the betting window, so a first entry draws its field before the fee.
+    if (form<FrmGrand>()->isVisible())
+        return;
+    Text1->setText(moneyText(qint64{*cash} - GrandNationalFee));
+    msgBox(QStringLiteral("You Have Been Charged ") + curr->text()
+               + QStringLiteral("30,000 To Enter You Horse Into The GrandNational. Your New Cash "
+                                "Status Is: £")
+               + Text1->text(),
+           MsgIcon::Exclamation);
+    FrmGrand *grand = form<FrmGrand>();
+    showForm(grand);
+    grand->enterPlayer();
 }
 
 void Form2::reqgn_Click()
 {
-    // Shows the GrandNational requirements notice, once that window exists.
+    showForm(form<Form16>());
 }
 
 void Form2::hconnect_Click()

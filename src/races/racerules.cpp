@@ -58,7 +58,7 @@ QString advertText(int n)
     }
 }
 
-std::optional<Bill> drawBill()
+std::optional<Bill> drawBill(int highest)
 {
     randomize();
     if (drawUpTo(4) != 2)
@@ -66,7 +66,7 @@ std::optional<Bill> drawBill()
     randomize();
     const int kind = drawUpTo(5);
     randomize();
-    const int amount = drawUpTo(2000);
+    const int amount = drawUpTo(highest);
     return Bill{kind, amount};
 }
 

@@ -39,13 +39,15 @@ QString advertText(int n);
 // The maker's web address the adverts name; also the banner's line before the first draw.
 QString makerAddress();
 
+constexpr int BillMax = 2000; // the largest bill after an ordinary race
+
 struct Bill
 {
     int kind;   // 1..5, see billText
-    int amount; // 1..2,000
+    int amount; // 1..the largest bill
 };
-// One race in four brings a share owner a bill: three draws, each after its own reseed.
-std::optional<Bill> drawBill();
+// One race in four brings a bill of 1..highest: three draws, each after its own reseed.
+std::optional<Bill> drawBill(int highest = BillMax);
 // The text of a bill of kind 1..5, up to the amount ("... This will cost you ").
 QString billText(int kind);
 
