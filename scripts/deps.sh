@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl1-mesa-dev
-          libxkbcommon-dev fonts-dejavu-core)
+          libxkbcommon-dev qt6-webengine-dev fonts-dejavu-core libcurl4-openssl-dev)
 
 missing=()
 for p in "${packages[@]}"; do

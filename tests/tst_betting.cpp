@@ -5,6 +5,7 @@
 #include "common/linklabel.h"
 #include "common/statusbar.h"
 #include "mainwindow/form2.h"
+#include "online/frmprog.h"
 #include "profiles/userprofile.h"
 #include "races/form13.h"
 #include "races/form4.h"
@@ -30,6 +31,8 @@ private slots:
     void placeBetWaitsForARunner();
     void startTheRace_data();
     void startTheRace();
+    void startChecksTheWholeBet_data();
+    void startChecksTheWholeBet();
     void tipOncePerAcceptedStake();
     void betStates_data();
     void betStates();
@@ -338,6 +341,62 @@ void TestBetting::startTheRace()
     QCOMPARE(bytes(UserProfile::file(1, UserProfile::Cash)), QByteArray("500\r\n"));
 }
 
+void TestBetting::startChecksTheWholeBet_data()
+{
+    QTest::addColumn<QString>("retyped"); // typed after a cancel of the accepted stake
+    QTest::addColumn<QString>("cash");    // the cash when the race is started
+    QTest::addColumn<QString>("share");
+    QTest::addColumn<QString>("start");   // Command3, or the wizard's Command17
+    QTest::addColumn<QString>("refusal"); // empty when the race (or the offer) opens
+    const QString over = QStringLiteral(" The bet is over £800 ");
+    const QString poor = QStringLiteral("you dont have enough cash, please try again");
+    const QString none = QStringLiteral("Please enter the amount you wish to bet");
+    const QString noShare = UserProfile::NoShares;
+    // clang-format off
+    QTest::newRow("retyped 1 races for 1")   << "1"    << "1000" << noShare << "Command3"  << "";
+    QTest::newRow("retyped over 800")        << "900"  << "5000" << noShare << "Command3"  << over;
+    QTest::newRow("retyped below 0")         << "-800" << "1000" << noShare << "Command3"  << none;
+    QTest::newRow("cash spent since")        << ""     << "100"  << noShare << "Command3"  << poor;
+    QTest::newRow("no offer without cash")   << ""     << "100"  << "Mr Ed" << "Command3"  << poor;
+    QTest::newRow("wizard, below 0")         << "-800" << "1000" << "Mr Ed" << "Command17" << none;
+    QTest::newRow("wizard, whole bet")       << ""     << "1000" << "Mr Ed" << "Command17" << "";
+    // clang-format on
+}
+
+void TestBetting::startChecksTheWholeBet()
+{
+    QFETCH(QString, retyped);
+    QFETCH(QString, cash);
+    QFETCH(QString, share);
+    QFETCH(QString, start);
+    QFETCH(QString, refusal);
+    Form2 *main = mainWindow();
+    main->Label16->setText(share);
+    offerStake(main, QStringLiteral("100"));
+    if (!retyped.isEmpty()) {
+        // The runners stay open after a cancel, and the stake label follows the typing.
+        QTest::mouseClick(main->Label39, Qt::LeftButton);
+        type(main->Text3, retyped);
+    }
+    main->Option1->click();
+    main->Command1->click();
+    main->Command17->show(); // as the wizard's third step shows it
+    main->Text1->setText(cash);
+    sv().boxes.clear();
+
+    ctl<QPushButton>(main, start)->click();
+
+    QCOMPARE(sv().boxTexts(), refusal.isEmpty() ? QStringList() : QStringList{refusal});
+    const bool opens = refusal.isEmpty();
+    QCOMPARE(loadedForm<Form4>() != nullptr, opens && share == UserProfile::NoShares);
+    QCOMPARE(loadedForm<Form13>() != nullptr, opens && share != UserProfile::NoShares);
+    // A refused start keeps the bet placed, the wizard at its step, and the money untouched.
+    QCOMPARE(main->Command3->isEnabled(), !opens);
+    QCOMPARE(main->Command17->isHidden(), opens && start == "Command17");
+    QCOMPARE(main->Text1->text(), cash);
+    QCOMPARE(main->Label10->text(), retyped.isEmpty() ? QStringLiteral("100") : retyped);
+}
+
 void TestBetting::tipOncePerAcceptedStake()
 {
     Form2 *main = mainWindow();
@@ -408,17 +467,20 @@ void TestBetting::betStates()
     QCOMPARE(main->Command3->isEnabled(), start);
     QCOMPARE(main->Command9->isEnabled(), tip);
 
-    // "Cancel Your Bet." opens the stake again and shuts Place Bet; nothing else moves.
+    // "Cancel Your Bet." opens the stake again and shuts Place Bet and both starts; nothing
+    // else moves. Once the race window is up the bet is the race's, and a cancel does nothing.
+    const bool cancels = state != Race;
     const QStringList slip = {main->Label10->text(), main->Label12->text(), main->Label14->text()};
     const int boxes = int(sv().boxes.size());
     QTest::mouseClick(main->Label39, Qt::LeftButton);
-    QVERIFY(main->Text3->isEnabled());
-    QVERIFY(main->Command10->isEnabled());
-    QVERIFY(main->Command2->isEnabled());
+    QCOMPARE(main->Text3->isEnabled(), cancels);
+    QCOMPARE(main->Command10->isEnabled(), cancels);
+    QCOMPARE(main->Command2->isEnabled(), cancels);
     QVERIFY(!main->Command1->isEnabled());
     for (int k = 1; k <= 5; ++k)
         QCOMPARE(main->runner(k)->isEnabled(), runnersOpen);
-    QCOMPARE(main->Command3->isEnabled(), start);
+    QVERIFY(!main->Command3->isEnabled());
+    QCOMPARE(main->Command17->isEnabled(), !cancels);
     QCOMPARE(main->Command9->isEnabled(), tip);
     QCOMPARE((QStringList{main->Label10->text(), main->Label12->text(), main->Label14->text()}),
              slip);
@@ -430,17 +492,22 @@ void TestBetting::triggerTexts_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("runner1");
     QTest::addColumn<QString>("cash");
-    QTest::addColumn<QString>("left"); // what the box and the stake label hold afterwards
+    QTest::addColumn<QString>("left");    // what the box and the stake label hold afterwards
+    QTest::addColumn<bool>("programmer"); // the programmer screen opened
+    const QString name = QStringLiteral("Peter Arnold Wilkes");
     // clang-format off
-    QTest::newRow("lanternquotas")     << "lanternquotas" << "Red Rum" << "100000" << "lanternquotas";
-    QTest::newRow("case counts")       << "LanternQuotas" << "Red Rum" << "250"    << "LanternQuotas";
-    QTest::newRow("one letter short")  << "lanternquota"  << "Red Rum" << "250"    << "lanternquota";
+    QTest::newRow("lanternquotas")       << "lanternquotas" << "Red Rum" << "100000" << "lanternquotas" << false;
+    QTest::newRow("case counts")         << "LanternQuotas" << "Red Rum" << "250"    << "LanternQuotas" << false;
+    QTest::newRow("one letter short")    << "lanternquota"  << "Red Rum" << "250"    << "lanternquota"  << false;
     // The administration prompt has no window yet, but the box is emptied all the same.
-    QTest::newRow("vault")             << "vault"         << "Red Rum" << "250"    << "";
-    QTest::newRow("Vault")             << "Vault"         << "Red Rum" << "250"    << "Vault";
-    // The programmer screen has no window yet: the name stays like any other text.
-    QTest::newRow("programmer's name") << "Peter Arnold Wilkes" << "Peter Arnold Wilkes" << "250"
-                                       << "Peter Arnold Wilkes";
+    QTest::newRow("vault")               << "vault"         << "Red Rum" << "250"    << ""              << false;
+    QTest::newRow("Vault")               << "Vault"         << "Red Rum" << "250"    << "Vault"         << false;
+    // The name stays in the box like any other text; the screen opens only while runner 1
+    // bears exactly that name.
+    QTest::newRow("programmer's name")   << name            << name       << "250"   << name            << true;
+    QTest::newRow("runner 1 another")    << name            << "Red Rum"  << "250"   << name            << false;
+    QTest::newRow("runner 1 plus blank") << name            << name + " " << "250"   << name            << false;
+    QTest::newRow("name in lower case")  << name.toLower()  << name       << "250"   << name.toLower()  << false;
     // clang-format on
 }
 
@@ -450,6 +517,7 @@ void TestBetting::triggerTexts()
     QFETCH(QString, runner1);
     QFETCH(QString, cash);
     QFETCH(QString, left);
+    QFETCH(bool, programmer);
     Form2 *main = mainWindow(QStringLiteral("250"));
     main->Option1->setText(runner1);
     type(main->Text3, text);
@@ -457,6 +525,19 @@ void TestBetting::triggerTexts()
     QCOMPARE(main->Label10->text(), left);
     QCOMPARE(main->Text3->currentText(), left);
     QVERIFY(sv().boxes.isEmpty());
+    frmprog *screen = loadedForm<frmprog>();
+    QCOMPARE(screen && screen->isVisible(), programmer);
+    if (screen) {
+        QCOMPARE(screen->windowTitle(), QStringLiteral("Meet The Programmer"));
+        QCOMPARE((QStringList{screen->Label1->text(), screen->Label3->text(),
+                              screen->Label5->text(), screen->Command1->text()}),
+                 (QStringList{"Name:", "Details:", "Contact:", "&Close"}));
+        for (const QLabel *own : {screen->Label2, screen->Label4, screen->Label6})
+            QVERIFY(!own->text().isEmpty());
+        QVERIFY(!screen->Picture->pixmap().isNull());
+        screen->Command1->click();
+        QVERIFY(!loadedForm<frmprog>());
+    }
     // The cash is only a field until the next save.
     QCOMPARE(bytes(UserProfile::file(1, UserProfile::Cash)), QByteArray("500\r\n"));
 }
@@ -492,6 +573,14 @@ void TestBetting::listPickIsAClick()
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(same).center());
     QTRY_COMPARE(main->Text3->currentText(), QStringLiteral("600"));
     QCOMPARE(main->Label10->text(), QStringLiteral("60"));
+
+    // An undo back to a picked text is typed, not a pick.
+    QTest::keyClick(main->Text3->lineEdit(), Qt::Key_End);
+    QTest::keyClicks(main->Text3->lineEdit(), "0");
+    QCOMPARE(main->Label10->text(), QStringLiteral("6000"));
+    QTest::keyClick(main->Text3->lineEdit(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(main->Text3->currentText(), QStringLiteral("600"));
+    QCOMPARE(main->Label10->text(), QStringLiteral("600"));
 
     // A text set by code is a change like a typed one (the wizard copies its stake so).
     main->Text3->setEditText(QStringLiteral("250"));

@@ -25,6 +25,8 @@ private slots:
     void backedHorseWinsAndTheNextBetFollows();
     void backedHorseLosesWithTheRealTimers();
     void shareOwnerDopesAndIsCaught();
+    void raceSettlesDuringAMoneyBox_data();
+    void raceSettlesDuringAMoneyBox();
 
 private:
     // Logs slot 1 in, stakes `stake` on `horse` and starts the race; returns the race window
@@ -222,6 +224,67 @@ void TestFullRound::shareOwnerDopesAndIsCaught()
     QCOMPARE(bytes(UserProfile::file(1, UserProfile::Share)), QByteArray("You Have No Shares\r\n"));
     QCOMPARE(bytes(UserProfile::file(1, UserProfile::Debt)), QByteArray("628\r\n"));
     checkNoStake(main);
+}
+
+void TestFullRound::raceSettlesDuringAMoneyBox_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("amount"); // the loan box
+    QTest::addColumn<QString>("cash");
+    QTest::addColumn<QString>("debt");
+    // 500 + 400 won during the box; the sale adds 12000 after it; a loan or a payment is booked
+    // before it, so the interest is charged on the debt it left (1500 + 382, 300 + 76).
+    // clang-format off
+    QTest::newRow("sell")     << "Command8" << ""     << "12900" << "628";
+    QTest::newRow("borrow")   << "Command6" << "1000" << "1900"  << "1882";
+    QTest::newRow("pay back") << "Command7" << "200"  << "700"   << "376";
+    // clang-format on
+}
+
+void TestFullRound::raceSettlesDuringAMoneyBox()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, amount);
+    QFETCH(QString, cash);
+    QFETCH(QString, debt);
+    const bool sale = button == "Command8";
+    writeDefaultProfiles();
+    if (sale)
+        put(UserProfile::file(1, UserProfile::Share), "Mr Ed\r\n");
+    Form2 *main = logIn(1);
+    QVERIFY(main);
+    main->Timer3->stop(); // the version check would ask the network
+    main->Label5->setText(QStringLiteral("4"));
+    offerStake(main, QStringLiteral("100"));
+    clickRunner(main->Option2);
+    QTest::mouseClick(main->Command1, Qt::LeftButton);
+    QTest::mouseClick(main->Command3, Qt::LeftButton);
+    if (sale) // the owner declines the doping offer
+        QTest::mouseClick(loadedForm<Form13>()->Command2, Qt::LeftButton);
+    Form4 *race = loadedForm<Form4>();
+    QVERIFY(race);
+    // The advert ticker would take draws at its own moments; the horses keep their timers.
+    race->Timer1->stop();
+    // Horse 2 leads; the sale fetches 12000; the owner gets no bill this race.
+    sv().draws << draw(2, 5) << draw(12000, 25000) << draw(1, 4);
+    QTest::mouseClick(race->Command1, Qt::LeftButton);
+    main->Text10->setText(amount);
+    sv().boxes.clear();
+
+    sv().duringNextBox = [race] { QVERIFY(runRaceOnItsTimers(race)); };
+    ctl<QPushButton>(main, button)->click();
+    flushDeletes();
+
+    const QStringList boxes = sv().boxTexts();
+    QCOMPARE(boxes.mid(1), (QStringList{"The Winner Was Desert Orchard (Horse 2)",
+                                        " Your horse was the winner! You Have Won £400"}));
+    QCOMPARE(main->Text1->text(), cash);
+    QCOMPARE(main->Text2->text(), debt);
+    // The race came after the loan or payment, so the next loan may be taken.
+    QVERIFY(main->Command6->isEnabled());
+    QCOMPARE(bytes(UserProfile::file(1, UserProfile::Cash)), cash.toUtf8() + "\r\n");
+    QCOMPARE(bytes(UserProfile::file(1, UserProfile::Debt)), debt.toUtf8() + "\r\n");
+    QCOMPARE(main->Label16->text(), UserProfile::NoShares);
 }
 
 QTEST_MAIN(TestFullRound)

@@ -337,6 +337,37 @@ private slots:
         QVERIFY(sv().boxes.isEmpty());
     }
 
+    void shareLineFromTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("0") << QByteArray("0\r\n") << UserProfile::NoShares;
+        QTest::newRow("empty line") << QByteArray("\r\n") << UserProfile::NoShares;
+        QTest::newRow("no line") << QByteArray() << UserProfile::NoShares;
+        QTest::newRow("0 and a blank is a name") << QByteArray("0 \r\n") << QStringLiteral("0 ");
+        QTest::newRow("a horse") << QByteArray("Mr Ed\r\n") << QStringLiteral("Mr Ed");
+    }
+
+    // The start-up and every later hand-over read the share file by one rule.
+    void shareLineFromTheFile()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, line);
+        writeDefaultProfiles();
+        put(UserProfile::file(1, UserProfile::Share), file);
+        put(UserProfile::file(2, UserProfile::Share), file);
+        Form2 *main = logIn(1);
+        QVERIFY(main);
+        QCOMPARE(main->Label16->text(), line);
+        QCOMPARE(main->Label57->text(), line);
+
+        main->Label16->setText(QStringLiteral("Black Beauty")); // the first player buys a share
+        main->hide();
+        showForm(form<frmcontrol>());
+        QCOMPARE(logIn(2), main);
+        QCOMPARE(main->Label16->text(), line);
+    }
+
     void exitEndsProgramAtOnce()
     {
         writeDefaultProfiles();

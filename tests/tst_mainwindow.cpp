@@ -81,6 +81,7 @@ void TestMainWindow::wizardFlag()
     Form2 *main = createMainWindow();
     const int normal = twipsToPixels(Form2::NormalWidthTwips);
     QCOMPARE(main->Label40->isHidden(), !opens);
+    QCOMPARE(main->wizardStrip->isHidden(), !opens);
     QCOMPARE(main->width(), opens ? normal + twipsToPixels(4000) : normal);
     QCOMPARE(bytes("\\data\\hwiz04.dll"), opens ? QByteArray("0\r\n") : content);
 }

@@ -101,6 +101,12 @@ void TestSettlement::result_data()
         << won + "1500" << info;
     QTest::newRow("loss clamps at the bottom")
         << 2 << "Red Rum" << "800" << "1500" << "-2147483000" << "-2147483648" << lost << critical;
+    // Amounts beyond 32 bits stop at the edge as every sum does, rather than counting as 0.
+    QTest::newRow("winnings beyond 32 bits")
+        << 1 << "Red Rum" << "100" << "300000000000" << "-500" << "2147483647"
+        << won + "300000000000" << info;
+    QTest::newRow("stake beyond 32 bits")
+        << 2 << "Red Rum" << "3000000000" << "1500" << "500" << "-2147483648" << lost << critical;
     // clang-format on
 }
 

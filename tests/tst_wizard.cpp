@@ -10,6 +10,7 @@
 #include "races/form13.h"
 #include "races/form4.h"
 
+#include <QApplication>
 #include <QDir>
 
 class TestWizard : public GameTest
@@ -307,6 +308,23 @@ void TestWizard::closeWizard()
     // The strip lies beyond the window's edge now: nothing of it can be seen.
     QVERIFY(main->wizardStrip->x() >= main->centralWidget()->width());
     QVERIFY(sv().boxes.isEmpty());
+
+    // Gone, not only out of view: no width shows it, Tab never reaches it, and Close Wizard
+    // has nothing left to close.
+    main->resize(normal * 2, main->height());
+    QVERIFY(!main->wizardStrip->isVisibleTo(main));
+    QVERIFY(!main->Command112->isVisibleTo(main));
+    QApplication::setActiveWindow(main);
+    main->Text3->setFocus();
+    for (int n = 0; n < 60; ++n) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(!main->wizardStrip->isAncestorOf(QApplication::focusWidget()));
+    }
+    put("\\data\\hwiz04.dll", "7\r\n");
+    main->resize(normal, main->height());
+    main->Command112->click();
+    QCOMPARE(main->width(), normal);
+    QCOMPARE(bytes("\\data\\hwiz04.dll"), QByteArray("7\r\n"));
 }
 
 void TestWizard::tickingTheBoxWritesAtOnce()

@@ -1,17 +1,28 @@
+#include "common/httpfetch.h"
+#include "common/product.h"
 #include "common/registry.h"
+#include "online/webview.h"
 #include "profiles/startup.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    const FetchLibrary fetchLibrary;
+    // The browser engine comes from a plugin, after the application exists; it asks for this
+    // to be set before.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Stallix"));
+    QApplication::setApplicationName(ProductName);
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                             .arg(STALLIX_VERSION_MAJOR)
                                             .arg(STALLIX_VERSION_MINOR)
                                             .arg(STALLIX_VERSION_PATCH));
 
+#ifdef STALLIX_WEBENGINE_PLUGIN
+    enableBrowserEngine(QCoreApplication::applicationDirPath()
+                        + QStringLiteral("/" STALLIX_WEBENGINE_PLUGIN));
+#endif
     startGame();
     const int code = QApplication::exec();
     unloadAll();

@@ -1,5 +1,6 @@
 #include "desktopservices.h"
 
+#include "httpfetch.h"
 #include "paths.h"
 
 #include <QApplication>
@@ -114,4 +115,9 @@ QString DesktopServices::driveC() const
 QTime DesktopServices::timeOfDay() const
 {
     return QTime::currentTime();
+}
+
+QString DesktopServices::fetchText(const QString &url)
+{
+    return httpGetText(url);
 }

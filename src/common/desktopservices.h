@@ -4,7 +4,7 @@
 
 #include <random>
 
-// The real world: Qt dialogs, a clock-seeded generator, the folders of paths.h.
+// The real world: Qt dialogs, a clock-seeded generator, the folders of paths.h, libcurl.
 class DesktopServices : public Services
 {
 public:
@@ -19,6 +19,7 @@ public:
     QString programFolder() const override;
     QString driveC() const override;
     QTime timeOfDay() const override;
+    QString fetchText(const QString &url) override;
 
 private:
     std::mt19937_64 m_generator;

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -119,6 +120,15 @@ std::optional<qint32> toWhole(const QString &text)
 qint32 wholeOrZero(const QString &text)
 {
     return toWhole(text).value_or(0);
+}
+
+qint64 amountOrZero(const QString &text)
+{
+    const std::optional<double> value = wholeTextNumber(text);
+    if (!value)
+        return 0;
+    constexpr double Edge = 4611686018427387904.0; // 2^62
+    return static_cast<qint64>(std::clamp(std::nearbyint(*value), -Edge, Edge));
 }
 
 std::optional<double> toDouble(const QString &text)

@@ -15,6 +15,12 @@ std::optional<qint32> toWhole(const QString &text);
 // toWhole for a sum: text that is not a 32-bit whole number counts as 0.
 qint32 wholeOrZero(const QString &text);
 
+// An amount about to be added to money and clamped (winnings, a stake). Read as toWhole
+// reads, but beyond the 32-bit range it stops at +-2^62 instead of failing, so that the 64-bit
+// sum cannot wrap and clampMoney alone decides where it ends; text that is not a number
+// counts as 0.
+qint64 amountOrZero(const QString &text);
+
 // The same reading without rounding, for a product of two texts (odds times stake).
 std::optional<double> toDouble(const QString &text);
 

@@ -47,3 +47,16 @@ void unloadAll();
 
 // Shows a window as the game always does: modeless, raised, active.
 void showForm(QWidget *window);
+
+// form<T>() for a window whose public fields are set before its load routine runs, as the game
+// sets a window's field and then shows it. An open window is returned as it is.
+template <class T, class Setup> T *form(Setup &&setup)
+{
+    if (QWidget *existing = registry_detail::registered(typeid(T)))
+        return static_cast<T *>(existing);
+    auto *window = new T(); // the registry owns top-level windows until they are unloaded
+    setup(*window);
+    registry_detail::enroll(typeid(T), window);
+    window->Form_Load();
+    return window;
+}

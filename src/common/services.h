@@ -33,6 +33,9 @@ public:
     virtual QString programFolder() const = 0;
     virtual QString driveC() const = 0;
     virtual QTime timeOfDay() const = 0;
+
+    // The whole text at a web address, waiting for it; "" when nothing could be fetched.
+    virtual QString fetchText(const QString &url) = 0;
 };
 
 Services &services();

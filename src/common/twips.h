@@ -12,3 +12,8 @@ constexpr int pixelsToTwips(int pixels)
 {
     return pixels * TwipsPerPixel;
 }
+
+// The game's resize rules count a window's whole size, frame and title bar included; these are
+// what a sizable frame adds around the client area at 96 dpi.
+constexpr int FrameWidthTwips = 120;
+constexpr int FrameHeightTwips = 465;

@@ -17,6 +17,7 @@
 #include <QToolBar>
 
 #include <array>
+#include <optional>
 
 class LinkLabel;
 class StatusBar;
@@ -284,6 +285,11 @@ private:
     void connectHandlers();
     void layoutClient();
 
+    // The three limits of a stake against the current cash. Shows the refusal and gives
+    // nothing, or gives the stake as a whole number without a box.
+    std::optional<qint32> stakeWithinLimits(const QString &stake);
+    // The wizard strip comes into view with Label40 and goes with it.
+    void showWizardStrip(bool open);
     // The runner choice shared by Option1..Option5 (k = 1..5).
     void chooseRunner(int k);
     // The wizard's runner choice (k = 1..5).

@@ -4,6 +4,7 @@
 #include "common/linklabel.h"
 #include "common/numbers.h"
 #include "common/statusbar.h"
+#include "online/frmprog.h"
 #include "profiles/userprofile.h"
 #include "races/form13.h"
 #include "races/form4.h"
@@ -14,6 +15,8 @@
 namespace {
 
 const QString HorseHint = QStringLiteral("Now Select The Horse You Wish To Bet On");
+// Typed into the stake box while runner 1 bears it, it opens the programmer screen.
+const QString ProgrammerName = QStringLiteral("Peter Arnold Wilkes");
 
 // A factor of the winnings. After a cancelled bet the stake box may hold any text; one that
 // is not a number counts as 0, so the winnings show "0" rather than a stale amount.
@@ -34,11 +37,10 @@ void Form2::Command10_Click()
         Command2_Click();
 }
 
-void Form2::Command2_Click()
+std::optional<qint32> Form2::stakeWithinLimits(const QString &stakeText)
 {
-    const qint32 stake = wholeOrZero(Text3->currentText());
+    const qint32 stake = wholeOrZero(stakeText);
     const qint32 cash = wholeOrZero(Text1->text());
-
     if (stake >= 801) {
         msgBox(QStringLiteral(" The bet is over ") + curr->text() + QStringLiteral("800 "),
                MsgIcon::Critical);
@@ -47,7 +49,15 @@ void Form2::Command2_Click()
     } else if (stake <= 0) {
         msgBox(QStringLiteral("Please enter the amount you wish to bet"), MsgIcon::Information);
     } else {
-        msgBox(QStringLiteral("You are placing ") + curr->text() + digits(stake)
+        return stake;
+    }
+    return std::nullopt;
+}
+
+void Form2::Command2_Click()
+{
+    if (const std::optional<qint32> stake = stakeWithinLimits(Text3->currentText())) {
+        msgBox(QStringLiteral("You are placing ") + curr->text() + digits(*stake)
                    + QStringLiteral(" on this next race"),
                MsgIcon::Information);
         Command9->setEnabled(true);
@@ -119,6 +129,7 @@ void Form2::Command1_Click()
     for (int k = 1; k <= 5; ++k)
         runner(k)->setEnabled(false);
     Command3->setEnabled(true);
+    Command17->setEnabled(true);
     StatusBar1->setPanelText(3, QStringLiteral("Now Select 'Start Race' - good luck "));
 }
 
@@ -126,6 +137,13 @@ void Form2::Command3_Click()
 {
     // Disabled first, so a second press cannot open a second race while this one starts.
     Command3->setEnabled(false);
+    // The stake label is what the race settles, and the cash may have moved since the stake
+    // was accepted (a purchase, a payment, another player after a log-off). A refused stake
+    // keeps the bet placed: more cash, or a cancel and a new stake, lets it go on.
+    if (!stakeWithinLimits(Label10->text())) {
+        Command3->setEnabled(true);
+        return;
+    }
     if (Label16->text() != UserProfile::NoShares)
         showForm(form<Form13>());
     else
@@ -139,10 +157,17 @@ void Form2::Command11_Click()
 
 void Form2::Label39_Click()
 {
+    // Once the doping offer or the race window is up, the bet belongs to that race: a stake
+    // typed now would be settled against the winnings priced for the old one.
+    if (loadedForm<Form13>() || loadedForm<Form4>())
+        return;
     Text3->setEnabled(true);
     Command10->setEnabled(true);
     Command2->setEnabled(true);
     Command1->setEnabled(false);
+    // A cancelled bet is no bet: the race waits until one is placed again.
+    Command3->setEnabled(false);
+    Command17->setEnabled(false);
 }
 
 void Form2::Label39_DragOver()
@@ -170,17 +195,21 @@ void Form2::Text3_Change()
 {
     // Picking from the list is a click, not a change: the stake label waits for the stake
     // check. Qt rewrites the edit text for a pick before it reports it; such a rewrite is not
-    // typed and shows the picked item's text, which tells it from typing and from code.
+    // typed, shows the picked item's text and leaves no edit history, which tells it from
+    // typing, from an undo back to the picked text (it leaves a redo) and from code.
     const int item = Text3->currentIndex();
-    if (item >= 0 && !Text3->lineEdit()->isModified()
+    const QLineEdit *edit = Text3->lineEdit();
+    if (item >= 0 && !edit->isModified() && !edit->isUndoAvailable() && !edit->isRedoAvailable()
         && Text3->currentText() == Text3->itemText(item))
         return;
 
     // "vault" opens the administration password prompt, once that window exists, and empties
-    // the box, which runs this handler again for the empty text. The programmer's name, while
-    // runner 1 bears it, opens the programmer screen, once that exists.
+    // the box, which runs this handler again for the empty text.
     if (Text3->currentText() == QLatin1String("vault"))
         Text3->setEditText(QString());
+
+    if (Text3->currentText() == ProgrammerName && Option1->text() == ProgrammerName)
+        showForm(form<frmprog>());
 
     if (Text3->currentText() == QLatin1String("lanternquotas"))
         Text1->setText(QStringLiteral("100000"));

@@ -29,16 +29,16 @@ void Form2::Command6_Click()
         return;
     }
 
-    const QString newCash = moneyText(cash + amount);
-    const QString newDebt = moneyText(debt + amount);
-    const QString symbol = curr->text();
-    msgBox(QStringLiteral("You are borrowing ") + symbol + digits(amount)
-           + QStringLiteral(". You now have ") + symbol + newCash);
-    Text1->setText(newCash);
-    Text2->setText(newDebt);
+    // Booked before the box: a race may settle while it is open, and its win, interest and
+    // reopened counter must not be overwritten by values read before it.
+    Text1->setText(moneyText(cash + amount));
+    Text2->setText(moneyText(debt + amount));
     mirrorMoneyToLogin(true);
     // One loan per race: the settlement opens the counter again.
     Command6->setEnabled(false);
+    const QString symbol = curr->text();
+    msgBox(QStringLiteral("You are borrowing ") + symbol + digits(amount)
+           + QStringLiteral(". You now have ") + symbol + Text1->text());
     horsesavenoname();
 }
 
@@ -56,17 +56,16 @@ void Form2::Command7_Click()
         return;
     }
 
-    const QString newCash = moneyText(cash - amount);
-    const QString newDebt = moneyText(debt - amount);
-    const QString symbol = curr->text();
-    msgBox(QStringLiteral("You Have Paid Back ") + symbol + digits(amount)
-               + QStringLiteral(". You now have ") + symbol + newCash,
-           MsgIcon::Information);
-    Text1->setText(newCash);
-    Text2->setText(newDebt);
+    // Booked before the box, as a loan is.
+    Text1->setText(moneyText(cash - amount));
+    Text2->setText(moneyText(debt - amount));
     mirrorMoneyToLogin(true);
     // Paying back does not open the way to a second loan before the next race.
     Command6->setEnabled(false);
+    const QString symbol = curr->text();
+    msgBox(QStringLiteral("You Have Paid Back ") + symbol + digits(amount)
+               + QStringLiteral(". You now have ") + symbol + Text1->text(),
+           MsgIcon::Information);
     horsesavenoname();
 }
 

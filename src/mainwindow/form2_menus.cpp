@@ -2,9 +2,16 @@
 
 #include "common/dialogs.h"
 #include "common/globals.h"
+#include "common/maker.h"
 #include "common/numbers.h"
 #include "common/paths.h"
+#include "common/statusbar.h"
 #include "common/valuefile.h"
+#include "online/form10.h"
+#include "online/form6.h"
+#include "online/form8.h"
+#include "online/frmhelp.h"
+#include "online/versioncheck.h"
 #include "profiles/frmcontrol.h"
 #include "profiles/userprofile.h"
 #include "races/form16.h"
@@ -18,8 +25,6 @@ constexpr qint32 GrandNationalFee = 30000;
 
 const QString HelpMainTopic = QStringLiteral("\\whats\\stallixhelpmain.htm");
 const QString WhatsNewTopic = QStringLiteral("\\whats\\whatsnew6.htm");
-// No real company stands behind the game; the button still needs somewhere to point.
-const QString MakerHomePage = QStringLiteral("http://www.tellary-networks.example/");
 
 // The two refusals of the GrandNational entry, in the order the game makes them. Returns the
 // cash the fee will be taken from, or nothing once a refusal has been shown.
@@ -114,7 +119,8 @@ void Form2::reqgn_Click()
 
 void Form2::hconnect_Click()
 {
-    // Shows the update notice, once that window exists. The menu stays switched off.
+    // The notice with no check; the menu stays switched off, so only code reaches it.
+    showForm(form<Form8>());
 }
 
 void Form2::cntrl_Click()
@@ -134,7 +140,7 @@ void Form2::mnuCredit_Click()
     // The flag is cleared so that the credits come up again at the end of the game. A flag
     // that cannot be written only means they may be skipped then: nothing to tell the player.
     ValueFile::writeNumber(gamePath(QStringLiteral("\\data\\show.hor")), 0);
-    // The credits window opens the local credits page here, once it exists.
+    showForm10();
 }
 
 void Form2::backup_Click()
@@ -144,7 +150,23 @@ void Form2::backup_Click()
 
 void Form2::update_Click()
 {
-    // The version check on request, once it exists.
+    // The check on request leaves the start-up check, its timer and the status bar alone.
+    switch (checkServerVersion()) {
+    case ServerVersion::Unreachable:
+        reportServerDown();
+        break;
+    case ServerVersion::Newer:
+        if (msgBox(QStringLiteral("There is a newer version of this program available. Would "
+                                  "you like to download it?"),
+                   MsgIcon::None, MsgButtons::YesNo, QStringLiteral("Program Update"))
+            == MsgResult::Yes)
+            openDownloadPage();
+        break;
+    case ServerVersion::Same:
+        msgBox(QStringLiteral(
+            "There Are No Newer Versions Avalible. Your Are Using The Latest Version"));
+        break;
+    }
 }
 
 void Form2::mnuoption_Click()
@@ -154,19 +176,19 @@ void Form2::mnuoption_Click()
 
 void Form2::about_Click()
 {
-    // Shows the about box, once it exists.
+    showForm(form<Form6>());
 }
 
 void Form2::what_Click()
 {
     Text13->setText(WhatsNewTopic);
-    // The help viewer opens the topic here, once it exists.
+    showForm(form<frmHelp>());
 }
 
 void Form2::mnuHelp_Click()
 {
     Text13->setText(HelpMainTopic);
-    // The help viewer opens the topic here, once it exists.
+    showForm(form<frmHelp>());
 }
 
 void Form2::Toolbar3_ButtonClick(QAction *button)
@@ -181,11 +203,10 @@ void Form2::Toolbar3_ButtonClick(QAction *button)
     } else if (key == QStringLiteral("reset")) {
         rest_Click();
     } else if (key == QStringLiteral("qurba")) {
-        PendingUrl = MakerHomePage;
-        // The web view window opens the page here, once it exists.
+        showWebPage(MakerHomePage);
     } else if (key == QStringLiteral("help")) {
         Text13->setText(HelpMainTopic);
-        // The help viewer opens the topic here, once it exists.
+        showForm(form<frmHelp>());
     } else if (key == QStringLiteral("restore")) {
         // The button is labelled for the backup window, so it does what its menu item does.
         backup_Click();
@@ -194,5 +215,21 @@ void Form2::Toolbar3_ButtonClick(QAction *button)
 
 void Form2::Timer3_Timer()
 {
-    // The version check starts here, once it exists.
+    // Once per creation of the window, whatever the answer: a server that never answers
+    // would otherwise bring its box back every two seconds for as long as the game runs.
+    // Stopped before the fetch, so no tick can come while the check or its box waits.
+    Timer3->stop();
+    switch (checkServerVersion()) {
+    case ServerVersion::Unreachable:
+        reportServerDown();
+        break;
+    case ServerVersion::Newer:
+        showForm(form<Form8>());
+        StatusBar1->setPanelText(
+            3, QStringLiteral("Your Are NOT Using The Latest Version Of Stallix"));
+        break;
+    case ServerVersion::Same:
+        StatusBar1->setPanelText(3, QStringLiteral("Your Are Using The Latest Version Of Stallix"));
+        break;
+    }
 }

@@ -67,8 +67,7 @@ void Form2::Command8_Click()
         Command8->hide();
         return;
     }
-    const std::optional<qint32> cash = toWhole(Text1->text());
-    if (!cash) {
+    if (!toWhole(Text1->text())) {
         msgBox(QStringLiteral(" Your cash is not an amount, so your horse has not been sold"),
                MsgIcon::Critical);
         return;
@@ -76,8 +75,10 @@ void Form2::Command8_Click()
 
     const int price = drawAuctionPrice();
     msgBox(QStringLiteral("Your Horse As Been Sold For ") + curr->text() + digits(price));
+    // The cash is read after the box: a race may have settled while it was open. Only the
+    // settlement writes the cash meanwhile, and always as a whole number.
     Label16->setText(UserProfile::NoShares);
-    Text1->setText(moneyText(qint64{*cash} + price));
+    Text1->setText(moneyText(qint64{wholeOrZero(Text1->text())} + price));
     mirrorMoneyToLogin(false);
     // The sale and the empty share line are saved together, so neither can be lost alone.
     horsesavenoname();

@@ -35,7 +35,7 @@ void Form2::Form_Load()
     }
     if (openWizard) {
         ValueFile::write(flagPath, QStringLiteral("0"));
-        Label40->show();
+        showWizardStrip(true);
         resize(width() + twipsToPixels(WizardStripTwips), height());
         centreOnScreen(this);
     }
@@ -96,8 +96,7 @@ void Form2::Form_Load()
 
     StatusBar1->setPanelText(3, QStringLiteral("Welcome To Stallix6.6 "));
 
-    const QString share = login->txtshare->text();
-    Label16->setText(share == QStringLiteral("0") ? UserProfile::NoShares : share);
+    Label16->setText(UserProfile::shareLine(login->txtshare->text()));
     Label57->setText(Label16->text());
 
     const std::array<int, 5> odds = drawOdds();

@@ -178,7 +178,7 @@ void Form2::buildBettingTab(QWidget *tab)
     horses->setObjectName(QStringLiteral("FrameHorses"));
     auto *grid = new QGridLayout(horses);
     Label3 = label(QStringLiteral("Label3"),
-                   QStringLiteral(" The Horses                     Odds /1     Jockey"));
+                   QStringLiteral(" The Horses                     Odds /1     Jockey"), horses);
     Label3->hide(); // the grid's own headings carry the same three columns
     grid->addWidget(label(QStringLiteral("HeadHorses"), QStringLiteral("<b>The Horses</b>")), 0, 0);
     grid->addWidget(label(QStringLiteral("HeadOdds"), QStringLiteral("<b>Odds /1</b>")), 0, 1);
@@ -441,6 +441,8 @@ void Form2::buildWizardStrip()
     Command200 = new QPushButton(QStringLiteral("Command11"), wizardStrip);
     Command200->setObjectName(QStringLiteral("Command200"));
     Command200->hide();
+    // Closed until the start-up opens it.
+    wizardStrip->hide();
 }
 
 void Form2::buildMenus()

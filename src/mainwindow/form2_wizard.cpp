@@ -136,8 +136,12 @@ void Form2::Command19_Click()
 
 void Form2::Command17_Click()
 {
-    if (Command3->isEnabled())
+    if (Command3->isEnabled()) {
         Command3_Click();
+        // A stake refused at the start leaves the bet placed, and the wizard at its step.
+        if (Command3->isEnabled())
+            return;
+    }
     Command17->hide();
     // The settlement brings the stake box and its button back; the step name changes now.
     Label46->setText(QStringLiteral("STEP 1:"));
@@ -151,8 +155,19 @@ void Form2::Check1_Click()
 
 void Form2::Command112_Click()
 {
-    Label40->hide();
+    // Once per opening: a closed panel has nothing left to close.
+    if (Label40->isHidden())
+        return;
+    showWizardStrip(false);
     ValueFile::write(gamePath(WizardFlagFile),
                      Check1->isChecked() ? QStringLiteral("0") : QStringLiteral("1"));
     resize(width() - twipsToPixels(WizardStripTwips), height());
+}
+
+void Form2::showWizardStrip(bool open)
+{
+    // Hidden, not only out of view: a wider or maximised window must not show a closed
+    // panel, and its controls must leave the focus chain.
+    Label40->setVisible(open);
+    wizardStrip->setVisible(open);
 }

@@ -9,6 +9,7 @@
 #include "common/valuefile.h"
 #include "firstrun.h"
 #include "mainwindow/form2.h"
+#include "online/frmhelp.h"
 #include "profileimport.h"
 #include "userprofile.h"
 
@@ -240,6 +241,7 @@ frmcontrol::frmcontrol(QWidget *parent) : QWidget(parent)
     connect(Command1, &QPushButton::clicked, this, &frmcontrol::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmcontrol::Command2_Click);
     connect(Command4, &QPushButton::clicked, this, &frmcontrol::Command4_Click);
+    connect(Label2, &LinkLabel::clicked, this, &frmcontrol::Label2_Click);
     connect(Timer1, &QTimer::timeout, this, &frmcontrol::Timer1_Timer);
     connect(Command8, &QPushButton::clicked, this, &frmcontrol::Command8_Click);
     connect(Command5, &QPushButton::clicked, this, &frmcontrol::Command5_Click);
@@ -362,7 +364,7 @@ void frmcontrol::Command1_Click()
     main->Text2->setText(Txtdebt->text());
     for (int h = 1; h <= 5; ++h)
         main->runner(h)->setText(horseBox(h)->text());
-    main->Label16->setText(txtshare->text());
+    main->Label16->setText(UserProfile::shareLine(txtshare->text()));
     main->Label24->setText(QStringLiteral("Welcome: ") + Txtuser->text());
     main->Txtuser->setText(Txtuser->text());
 }
@@ -383,6 +385,12 @@ void frmcontrol::Command2_Click()
 void frmcontrol::Command4_Click()
 {
     importEarlierProfiles();
+}
+
+void frmcontrol::Label2_Click()
+{
+    // The viewer sees this window shown and opens the main help page.
+    showForm(form<frmHelp>());
 }
 
 void frmcontrol::Command8_Click()

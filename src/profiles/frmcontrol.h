@@ -79,6 +79,7 @@ public slots:
     void Timer1_Timer();
     void Command2_Click();
     void Command4_Click();
+    void Label2_Click();
     void Command8_Click();
     void Command5_Click();
     void Command7_Click();

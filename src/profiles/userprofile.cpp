@@ -12,6 +12,11 @@ QString file(int slot, const QString &suffix)
     return QStringLiteral("\\data\\user%1%2").arg(slot).arg(suffix);
 }
 
+QString shareLine(const QString &fileText)
+{
+    return fileText.isEmpty() || fileText == QLatin1String("0") ? NoShares : fileText;
+}
+
 QString defaultName(int slot)
 {
     return slot == 1 ? QStringLiteral("User 1") : QStringLiteral("user%1").arg(slot);

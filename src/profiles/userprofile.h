@@ -26,6 +26,9 @@ QString horse(int number); // "hor1.hor" .. "hor5.hor"
 // The game path of one file of a slot: "\data\user3cash.hor".
 QString file(int slot, const QString &suffix);
 
+// The share line as a share file gives it: "0" and an empty line both mean no share.
+QString shareLine(const QString &fileText);
+
 // "User 1" for slot 1, "user2".."user5" for the others.
 QString defaultName(int slot);
 // The default content of one file of a slot, by suffix.

@@ -13,8 +13,9 @@
 
 namespace {
 
-// A field that does not hold a whole number (a cash box typed over, a winnings label left at
-// "Nothing" by a cancelled bet) counts as 0, so a race always settles.
+// A field that does not hold a number (a cash box typed over, a winnings label left at
+// "Nothing" by a cancelled bet) counts as 0, so a race always settles. Winnings too large for
+// the cash stop it at the edge like any other sum, rather than being dropped.
 void addToCash(Form2 *main, qint64 amount)
 {
     main->Text1->setText(moneyText(wholeOrZero(main->Text1->text()) + amount));
@@ -51,10 +52,10 @@ void Form4::Command3_Click()
                    + main->Label12->text(),
                MsgIcon::Information);
         // The stake stays with the player; the winnings come on top.
-        addToCash(main, wholeOrZero(main->Label12->text()));
+        addToCash(main, amountOrZero(main->Label12->text()));
     } else {
         // The cash box shows the loss while the message is up.
-        addToCash(main, -qint64{wholeOrZero(main->Label10->text())});
+        addToCash(main, -amountOrZero(main->Label10->text()));
         msgBox(QStringLiteral(" Your Horse Lost"), MsgIcon::Critical);
     }
 

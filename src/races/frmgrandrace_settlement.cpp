@@ -44,7 +44,7 @@ void Frmgrandrace::settle(int winner)
                + grand->Label11->text());
         // The stake left the cash when it was placed; only the winnings come back.
         if (grand)
-            addToCash(main, grand, wholeOrZero(grand->Label11->text()));
+            addToCash(main, grand, amountOrZero(grand->Label11->text()));
     } else {
         msgBox(QStringLiteral(" Your Horse Lost"));
     }

@@ -1,5 +1,6 @@
 #include "racerules.h"
 
+#include "common/maker.h"
 #include "common/random.h"
 
 #include <algorithm>
@@ -39,7 +40,7 @@ int drawAdvert()
 
 QString makerAddress()
 {
-    return QStringLiteral("www.tellary-networks.example");
+    return MakerHost;
 }
 
 QString advertText(int n)

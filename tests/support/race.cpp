@@ -2,7 +2,9 @@
 
 #include "races/form4.h"
 
+#include <QEventLoop>
 #include <QPointer>
+#include <QTimer>
 
 #include <array>
 
@@ -12,6 +14,16 @@ void tickHorse(Form4 *race, int k)
                                          &Form4::horse3t_Timer, &Form4::horse4t_Timer,
                                          &Form4::horse5t_Timer};
     (race->*ticks.at(static_cast<std::size_t>(k - 1)))();
+}
+
+bool runRaceOnItsTimers(Form4 *race)
+{
+    QPointer<Form4> alive(race);
+    QEventLoop loop;
+    QObject::connect(race, &QObject::destroyed, &loop, &QEventLoop::quit);
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    loop.exec();
+    return alive.isNull();
 }
 
 void runRaceByHand(Form4 *race)

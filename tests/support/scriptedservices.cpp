@@ -1,5 +1,7 @@
 #include "scriptedservices.h"
 
+#include <utility>
+
 ScriptedServices::ScriptedServices(const QString &programFolder, const QString &driveC)
     : m_programFolder(programFolder), m_driveC(driveC)
 {}
@@ -17,6 +19,8 @@ MsgResult ScriptedServices::messageBox(const QString &text, const QString &title
         }
     }
     boxes.append(Box{text, title, icon, buttons, answer});
+    if (duringNextBox)
+        std::exchange(duringNextBox, {})();
     return answer;
 }
 
@@ -47,6 +51,12 @@ double ScriptedServices::rnd()
 void ScriptedServices::programEnd()
 {
     ++programEnds;
+}
+
+QString ScriptedServices::fetchText(const QString &url)
+{
+    fetches << url;
+    return fetchAnswers.isEmpty() ? QStringLiteral("66") : fetchAnswers.dequeue();
 }
 
 QStringList ScriptedServices::boxTexts() const

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTime>
 
+#include <functional>
 #include <random>
 
 // Services under the test's control: every box is recorded and answered from a script,
@@ -41,13 +42,20 @@ public:
     QString programFolder() const override { return m_programFolder; }
     QString driveC() const override { return m_driveC; }
     QTime timeOfDay() const override { return time; }
+    QString fetchText(const QString &url) override;
 
     // Answers for question boxes (Yes/No, Yes/No/Cancel), in order. An OK box needs none.
     QQueue<MsgResult> answers;
     // Answers for text prompts, in order.
     QQueue<QString> promptAnswers;
+    // Runs once while the next box is open, after it is recorded: what happens meanwhile
+    // (a race running on its timers) before the player answers.
+    std::function<void()> duringNextBox;
     // Fractions for rnd(), in order; when empty a fixed-seed generator takes over.
     QQueue<double> draws;
+    // Answers for web fetches, in order. An unscripted fetch answers the game's own version,
+    // so a test that outlives the start-up check's two seconds sees no notice and no box.
+    QQueue<QString> fetchAnswers;
 
     QList<Box> boxes;
     QList<Prompt> prompts;
@@ -56,6 +64,8 @@ public:
     int randomizeCalls = 0;
     int rndCalls = 0;
     int programEnds = 0;
+    // Every address fetched, in order; nothing ever reaches the network.
+    QStringList fetches;
     QTime time{12, 34, 56};
 
     QStringList boxTexts() const;
