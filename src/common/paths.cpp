@@ -9,6 +9,13 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+// The shipped pages live in the static core library; naming their initialiser keeps the linker
+// from dropping them.
+static void registerShippedPages()
+{
+    Q_INIT_RESOURCE(stallix);
+}
+
 namespace {
 QString fromEnvironment(const char *name)
 {
@@ -18,6 +25,7 @@ QString fromEnvironment(const char *name)
 // The shipped pages are compiled in, so that a copy without a share folder can stock one.
 void stockFromResources(const QString &folder)
 {
+    registerShippedPages();
     QDirIterator it(QStringLiteral(":/share"), QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString source = it.next();

@@ -16,8 +16,11 @@
 #include <QBoxLayout>
 #include <QDir>
 #include <QButtonGroup>
+#include <QDir>
+#include <QEvent>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -26,6 +29,26 @@ namespace {
 constexpr int LoginWidthTwips = 5175;
 constexpr int LoginHeightTwips = 2670;
 constexpr int MaintenanceHeightTwips = 1500;
+
+const QString MoreCaption = QStringLiteral("More >>");
+const QString LessCaption = QStringLiteral("Less <<");
+
+// A slot button is light grey at rest and a darker grey while it has the focus.
+const QColor SlotShade(224, 224, 224);
+const QColor FocusShade(192, 192, 192);
+
+void shade(QRadioButton *option, const QColor &colour)
+{
+    QPalette colours = option->palette();
+    colours.setColor(QPalette::Window, colour);
+    option->setPalette(colours);
+}
+
+void reportUnwritable(const QString &what)
+{
+    msgBox(what.arg(QDir::toNativeSeparators(gamePath(QStringLiteral("\\data")))),
+           MsgIcon::Critical);
+}
 
 QPushButton *button(const QString &name, const QString &caption, QWidget *parent,
                     const QString &tip = QString())
@@ -53,7 +76,7 @@ QRadioButton *slotButton(int k, QButtonGroup *group, QWidget *parent)
     option->setObjectName(QStringLiteral("Option%1").arg(k));
     option->setAutoFillBackground(true);
     QPalette colours = option->palette();
-    colours.setColor(QPalette::Window, QColor(224, 224, 224));
+    colours.setColor(QPalette::Window, SlotShade);
     colours.setColor(QPalette::WindowText, QColor(64, 64, 64));
     option->setPalette(colours);
     option->hide();
@@ -87,6 +110,7 @@ frmcontrol::frmcontrol(QWidget *parent) : QWidget(parent)
     client->setObjectName(QStringLiteral("client"));
     auto *loginArea = new QWidget(client);
     auto *maintenanceArea = new QWidget(client);
+    maintenanceArea->setObjectName(QStringLiteral("maintenanceArea"));
 
     combo1 = new QListWidget(loginArea);
     combo1->setObjectName(QStringLiteral("combo1"));
@@ -98,7 +122,7 @@ frmcontrol::frmcontrol(QWidget *parent) : QWidget(parent)
     Command9 = button(QStringLiteral("Command9"), QStringLiteral("Select Player"), loginArea);
     Command6 = button(QStringLiteral("Command6"), QStringLiteral("&Play >"), loginArea,
                       QStringLiteral("Select Your Username And Then Press Play"));
-    Command8 = button(QStringLiteral("Command8"), QStringLiteral("More >>"), loginArea);
+    Command8 = button(QStringLiteral("Command8"), MoreCaption, loginArea);
     Command2 = button(QStringLiteral("Command2"), QStringLiteral("E&xit"), loginArea,
                       QStringLiteral("Exit Stallix"));
     Label2 = new LinkLabel(QStringLiteral("Help?"), loginArea);
@@ -205,6 +229,9 @@ frmcontrol::frmcontrol(QWidget *parent) : QWidget(parent)
     Command1->hide();
     Command4 = button(QStringLiteral("Command4"), QStringLiteral("Import"), this);
     Command4->hide();
+    Command3 = button(QStringLiteral("Command3"), QStringLiteral("Rename User(s)"), this,
+                      QStringLiteral("Rename User(s)"));
+    Command3->hide();
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1);
@@ -218,6 +245,9 @@ frmcontrol::frmcontrol(QWidget *parent) : QWidget(parent)
     setTabOrder(Command2, Label2);
     setTabOrder(Label2, Command5);
     setTabOrder(Command5, Command7);
+    // Out of sight until More >>, so Tab passes them by.
+    Command5->setFocusPolicy(Qt::NoFocus);
+    Command7->setFocusPolicy(Qt::NoFocus);
     combo1->setFocus();
 
     connect(combo1, &QListWidget::itemSelectionChanged, this, &frmcontrol::combo1_Click);
@@ -231,6 +261,13 @@ frmcontrol::frmcontrol(QWidget *parent) : QWidget(parent)
     connect(Command4, &QPushButton::clicked, this, &frmcontrol::Command4_Click);
     connect(Label2, &LinkLabel::clicked, this, &frmcontrol::Label2_Click);
     connect(Timer1, &QTimer::timeout, this, &frmcontrol::Timer1_Timer);
+    connect(Command8, &QPushButton::clicked, this, &frmcontrol::Command8_Click);
+    connect(Command5, &QPushButton::clicked, this, &frmcontrol::Command5_Click);
+    connect(Command7, &QPushButton::clicked, this, &frmcontrol::Command7_Click);
+    connect(Command3, &QPushButton::clicked, this, &frmcontrol::Command3_Click);
+    connect(Option1, &QRadioButton::clicked, this, &frmcontrol::Option1_Click);
+    for (int k = 1; k <= 5; ++k)
+        slotOption(k)->installEventFilter(this);
     // Enter in the password box confirms, as a player expects.
     connect(Text11, &QLineEdit::returnPressed, this, &frmcontrol::Command10_Click);
 
@@ -383,4 +420,180 @@ void frmcontrol::Label2_Click()
 {
     // The viewer sees this window shown and opens the main help page.
     showForm(form<frmHelp>());
+}
+
+void frmcontrol::Command8_Click()
+{
+    // The strip below the login area is 1,500 twips, more only when the fonts need it.
+    const int strip = findChild<QWidget *>(QStringLiteral("maintenanceArea"))->height();
+    const bool growing = Command8->text() == MoreCaption;
+    setFixedHeight(height() + (growing ? strip : -strip));
+    Command8->setText(growing ? LessCaption : MoreCaption);
+    // Only the large window lets Tab reach them; their access keys work either way.
+    for (QPushButton *maintenance : {Command5, Command7})
+        maintenance->setFocusPolicy(growing ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void frmcontrol::readStoredPassword(int k)
+{
+    txtPass->setText(readProfileFile(k, UserProfile::Password));
+}
+
+void frmcontrol::Command5_Click()
+{
+    const int k = tickedSlot();
+    if (k == 0)
+        return;
+    readStoredPassword(k);
+    if (inputBox(QStringLiteral("Enter Password"), QStringLiteral("Enter Your Password"))
+        != txtPass->text()) {
+        msgBox(QStringLiteral("Incorrect Password, Please Check And Try Again"));
+        return;
+    }
+    const QString name = inputBox(QStringLiteral("Enter New Name"));
+
+    QRadioButton *option = slotOption(k);
+    const QString before = option->text();
+    option->setText(name);
+    // Renamed in place, the row keeps its selection: a new choice in the list would withdraw
+    // Play and More >> and the password prompt.
+    QListWidgetItem *row = combo1->item(k - 1);
+    if (row)
+        row->setText(name);
+    if (!Command3_Click()) {
+        // The window goes on showing the name that the slot's file holds.
+        QString held = before;
+        ValueFile::read(gamePath(UserProfile::file(k, UserProfile::Name)), held);
+        option->setText(held);
+        if (row)
+            row->setText(held);
+        return;
+    }
+    msgBox(QStringLiteral("User %1 As Been Renamed ").arg(k) + name);
+}
+
+bool frmcontrol::Command3_Click()
+{
+    bool written = true;
+    for (int k = 1; k <= 5; ++k) {
+        written = ValueFile::write(gamePath(UserProfile::file(k, UserProfile::Name)),
+                                   slotOption(k)->text())
+                  && written;
+    }
+    if (!written)
+        reportUnwritable(QStringLiteral("The new name could not be saved: the folder %1 cannot be "
+                                        "written to."));
+    return written;
+}
+
+void frmcontrol::Command7_Click()
+{
+    const int k = tickedSlot();
+    if (k == 0)
+        return;
+    readStoredPassword(k);
+    if (inputBox(QStringLiteral("Enter Password"), QStringLiteral("Enter Your Password"))
+        != txtPass->text()) {
+        msgBox(QStringLiteral("Password Is Incorrect"));
+        return;
+    }
+    const QString fresh =
+        inputBox(QStringLiteral("Enter New Password"), QStringLiteral("Enter Your New Password"));
+    if (inputBox(QStringLiteral("Re-Enter New Password"),
+                 QStringLiteral("Re-Enter Your New Password"))
+        != fresh) {
+        msgBox(QStringLiteral("The New Passwords Do Not Match"));
+        return;
+    }
+    if (!ValueFile::write(gamePath(UserProfile::file(k, UserProfile::Password)), fresh)) {
+        reportUnwritable(QStringLiteral("Your password could not be changed: the folder %1 cannot "
+                                        "be written to. The old password stays in force."));
+        return;
+    }
+    txtPass->setText(fresh);
+    msgBox(QStringLiteral("Your Password As Been Changed"));
+}
+
+bool frmcontrol::eventFilter(QObject *watched, QEvent *event)
+{
+    using Handler = void (frmcontrol::*)();
+    static constexpr std::array<std::pair<Handler, Handler>, 5> focusHandlers{{
+        {&frmcontrol::Option1_GotFocus, &frmcontrol::Option1_LostFocus},
+        {&frmcontrol::Option2_GotFocus, &frmcontrol::Option2_LostFocus},
+        {&frmcontrol::Option3_GotFocus, &frmcontrol::Option3_LostFocus},
+        {&frmcontrol::Option4_GotFocus, &frmcontrol::Option4_LostFocus},
+        {&frmcontrol::Option5_GotFocus, &frmcontrol::Option5_LostFocus},
+    }};
+    for (int k = 1; k <= 5; ++k) {
+        if (watched != slotOption(k))
+            continue;
+        const auto &[gotFocus, lostFocus] = focusHandlers[static_cast<std::size_t>(k - 1)];
+        if (event->type() == QEvent::FocusIn)
+            (this->*gotFocus)();
+        else if (event->type() == QEvent::FocusOut)
+            (this->*lostFocus)();
+        else if (k == 2 && event->type() == QEvent::MouseButtonDblClick)
+            Option2_DblClick();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmcontrol::Option1_Click()
+{
+    shade(Option1, FocusShade);
+}
+
+void frmcontrol::Option1_GotFocus()
+{
+    shade(Option1, FocusShade);
+}
+
+void frmcontrol::Option1_LostFocus()
+{
+    shade(Option1, SlotShade);
+}
+
+void frmcontrol::Option2_DblClick()
+{
+    shade(Option2, FocusShade);
+}
+
+void frmcontrol::Option2_GotFocus()
+{
+    shade(Option2, FocusShade);
+}
+
+void frmcontrol::Option2_LostFocus()
+{
+    shade(Option2, SlotShade);
+}
+
+void frmcontrol::Option3_GotFocus()
+{
+    shade(Option3, FocusShade);
+}
+
+void frmcontrol::Option3_LostFocus()
+{
+    shade(Option3, SlotShade);
+}
+
+void frmcontrol::Option4_GotFocus()
+{
+    shade(Option4, FocusShade);
+}
+
+void frmcontrol::Option4_LostFocus()
+{
+    shade(Option4, SlotShade);
+}
+
+void frmcontrol::Option5_GotFocus()
+{
+    shade(Option5, FocusShade);
+}
+
+void frmcontrol::Option5_LostFocus()
+{
+    shade(Option5, SlotShade);
 }

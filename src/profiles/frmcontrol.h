@@ -67,6 +67,7 @@ public:
     QLineEdit *Txtuser;    // player name of the profile being loaded
     QPushButton *Command1; // "Play": its click is the profile load and hand-over
     QPushButton *Command4; // import from the earlier product (first run only)
+    QPushButton *Command3; // "Rename User(s)": writes the five slot names
     QTimer *Timer1;        // 1 ms hand-over to the main window
 
 public slots:
@@ -79,4 +80,29 @@ public slots:
     void Command2_Click();
     void Command4_Click();
     void Label2_Click();
+    void Command8_Click();
+    void Command5_Click();
+    void Command7_Click();
+    // True when all five name files were written; a failure has been reported to the player.
+    bool Command3_Click();
+
+    void Option1_Click();
+    void Option1_GotFocus();
+    void Option1_LostFocus();
+    void Option2_DblClick();
+    void Option2_GotFocus();
+    void Option2_LostFocus();
+    void Option3_GotFocus();
+    void Option3_LostFocus();
+    void Option4_GotFocus();
+    void Option4_LostFocus();
+    void Option5_GotFocus();
+    void Option5_LostFocus();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Reads slot k's stored password afresh into txtPass, as Play reads it.
+    void readStoredPassword(int k);
 };
