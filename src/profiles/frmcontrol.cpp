@@ -434,9 +434,14 @@ void frmcontrol::Command8_Click()
         maintenance->setFocusPolicy(growing ? Qt::StrongFocus : Qt::NoFocus);
 }
 
-void frmcontrol::readStoredPassword(int k)
+bool frmcontrol::passwordConfirmed(int k, const QString &refusal)
 {
     txtPass->setText(readProfileFile(k, UserProfile::Password));
+    if (inputBox(QStringLiteral("Enter Password"), QStringLiteral("Enter Your Password"))
+        == txtPass->text())
+        return true;
+    msgBox(refusal);
+    return false;
 }
 
 void frmcontrol::Command5_Click()
@@ -444,12 +449,8 @@ void frmcontrol::Command5_Click()
     const int k = tickedSlot();
     if (k == 0)
         return;
-    readStoredPassword(k);
-    if (inputBox(QStringLiteral("Enter Password"), QStringLiteral("Enter Your Password"))
-        != txtPass->text()) {
-        msgBox(QStringLiteral("Incorrect Password, Please Check And Try Again"));
+    if (!passwordConfirmed(k, QStringLiteral("Incorrect Password, Please Check And Try Again")))
         return;
-    }
     const QString name = inputBox(QStringLiteral("Enter New Name"));
 
     QRadioButton *option = slotOption(k);
@@ -491,12 +492,8 @@ void frmcontrol::Command7_Click()
     const int k = tickedSlot();
     if (k == 0)
         return;
-    readStoredPassword(k);
-    if (inputBox(QStringLiteral("Enter Password"), QStringLiteral("Enter Your Password"))
-        != txtPass->text()) {
-        msgBox(QStringLiteral("Password Is Incorrect"));
+    if (!passwordConfirmed(k, QStringLiteral("Password Is Incorrect")))
         return;
-    }
     const QString fresh =
         inputBox(QStringLiteral("Enter New Password"), QStringLiteral("Enter Your New Password"));
     if (inputBox(QStringLiteral("Re-Enter New Password"),

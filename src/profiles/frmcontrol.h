@@ -103,6 +103,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Reads slot k's stored password afresh into txtPass, as Play reads it.
-    void readStoredPassword(int k);
+    // Reads slot k's stored password afresh into txtPass, as Play reads it, and asks for it;
+    // a wrong answer gets the refusal box.
+    bool passwordConfirmed(int k, const QString &refusal);
 };
