@@ -14,10 +14,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProductName);
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(STALLIX_VERSION_MAJOR)
-                                            .arg(STALLIX_VERSION_MINOR)
-                                            .arg(STALLIX_VERSION_PATCH));
+    QApplication::setApplicationVersion(versionText());
 
     const std::unique_ptr<QLockFile> lock = claimProgramFolder();
     if (!lock)

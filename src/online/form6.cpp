@@ -3,6 +3,7 @@
 #include "common/linklabel.h"
 #include "common/maker.h"
 #include "common/placement.h"
+#include "common/product.h"
 #include "common/twips.h"
 #include "form10.h"
 #include "profiles/splashpictures.h"
@@ -25,14 +26,6 @@ QLabel *notice(const QString &name, const QString &text, QWidget *parent, int si
         label->setFont(font);
     }
     return label;
-}
-
-QString versionText()
-{
-    return QStringLiteral("%1.%2.%3")
-        .arg(STALLIX_VERSION_MAJOR)
-        .arg(STALLIX_VERSION_MINOR)
-        .arg(STALLIX_VERSION_PATCH);
 }
 
 } // namespace

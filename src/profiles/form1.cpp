@@ -3,6 +3,7 @@
 #include "common/linklabel.h"
 #include "common/paths.h"
 #include "common/placement.h"
+#include "common/product.h"
 #include "common/valuefile.h"
 #include "profiles/countries.h"
 #include "profiles/form14.h"
@@ -105,11 +106,7 @@ Form1::~Form1() = default;
 
 void Form1::Form_Load()
 {
-    Label3->setText(QStringLiteral("Stallix Version ") + QLatin1Char(' ')
-                    + QStringLiteral("%1.%2.%3")
-                          .arg(STALLIX_VERSION_MAJOR)
-                          .arg(STALLIX_VERSION_MINOR)
-                          .arg(STALLIX_VERSION_PATCH));
+    Label3->setText(QStringLiteral("Stallix Version ") + QLatin1Char(' ') + versionText());
 
     // No readable country file means nobody has chosen a country yet: ask first, and leave
     // the login window to the country window.
