@@ -142,6 +142,8 @@ void TestCommon::leadingNumberRule_data()
     QTest::newRow("dangling exponent") << "2e" << 2.0;
     QTest::newRow("hex") << "&HFF" << 255.0;
     QTest::newRow("negative") << "- 4" << -4.0;
+    QTest::newRow("line feed skipped, carriage return ends") << "1\n2\r3" << 12.0;
+    QTest::newRow("beyond any double") << "-1e400" << -qInf();
 }
 
 void TestCommon::leadingNumberRule()

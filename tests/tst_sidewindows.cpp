@@ -141,30 +141,58 @@ private slots:
         QVERIFY(sv().boxes.isEmpty());
     }
 
+    // Apply takes the number a text starts with; one that does not fit 32 bits, however
+    // large, changes no file and no field.
     void adminAmounts_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("fits");
-        QTest::addColumn<qint32>("amount");
-        QTest::newRow("letters end the number") << "12abc" << true << 12;
-        QTest::newRow("no number") << "abc" << true << 0;
-        QTest::newRow("negative") << "-50" << true << -50;
-        QTest::newRow("blank inside") << "1 000" << true << 1000;
-        QTest::newRow("half down to even") << "2.5" << true << 2;
-        QTest::newRow("half up to even") << "3.5" << true << 4;
-        QTest::newRow("three thousand million") << "3000000000" << false << 0;
-        QTest::newRow("below the range") << "-2147483649" << false << 0;
+        QTest::addColumn<QString>("applied"); // empty: refused as too big
+        QTest::newRow("letters end the number") << "12abc"
+                                                << "12";
+        QTest::newRow("no number") << "abc"
+                                   << "0";
+        QTest::newRow("negative") << "-50"
+                                  << "-50";
+        QTest::newRow("blank inside") << "1 000"
+                                      << "1000";
+        QTest::newRow("tab and line feed inside") << "1\t0\n5"
+                                                  << "105";
+        QTest::newRow("carriage return ends it") << "12\r34"
+                                                 << "12";
+        QTest::newRow("half down to even") << "2.5"
+                                           << "2";
+        QTest::newRow("half up to even") << "3.5"
+                                         << "4";
+        QTest::newRow("three thousand million") << "3000000000"
+                                                << "";
+        QTest::newRow("below the range") << "-2147483649"
+                                         << "";
+        QTest::newRow("beyond any number") << "1e400"
+                                           << "";
+        QTest::newRow("four hundred nines") << QString(400, QLatin1Char('9')) << "";
     }
 
     void adminAmounts()
     {
         QFETCH(QString, text);
-        QFETCH(bool, fits);
-        QFETCH(qint32, amount);
-        const std::optional<qint32> result = Admin::amount(text);
-        QCOMPARE(result.has_value(), fits);
-        if (fits)
-            QCOMPARE(*result, amount);
+        QFETCH(QString, applied);
+        Form2 *main = play(2);
+        frmadim *panel = form<frmadim>();
+        panel->Text3->setText(text);
+        panel->Text4->setText(QStringLiteral("7"));
+        panel->Command1->click();
+        const bool fits = !applied.isEmpty();
+        QCOMPARE(sv().boxTexts(),
+                 QStringList{fits
+                                 ? QStringLiteral("Actions Changed")
+                                 : QStringLiteral(
+                                     "ERROR! That amount is way too big! Please reduced it now!")});
+        QCOMPARE(bytes(UserProfile::file(1, UserProfile::Cash)),
+                 fits ? applied.toUtf8() + "\r\n" : QByteArray("500\r\n"));
+        QCOMPARE(bytes(UserProfile::file(1, UserProfile::Debt)),
+                 fits ? QByteArray("7\r\n") : QByteArray("500\r\n"));
+        QCOMPARE(main->Text1->text(), fits ? applied : QStringLiteral("500"));
+        QCOMPARE(main->Text2->text(), fits ? QStringLiteral("7") : QStringLiteral("500"));
     }
 
     // Slot 3 plays; the panel works on slot 1's files and on the game in progress.

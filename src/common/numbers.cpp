@@ -143,14 +143,15 @@ std::optional<double> toDouble(const QString &text)
 
 double leadingNumber(const QString &text)
 {
+    // A carriage return is not skipped: it ends the number like any other character.
     QString packed;
     packed.reserve(text.size());
     for (const QChar c : text) {
-        if (!isBlank(c) && c != QLatin1Char('\n') && c != QLatin1Char('\r'))
+        if (!isBlank(c) && c != QLatin1Char('\n'))
             packed.append(c);
     }
-    const Parsed parsed = parseNumber(packed);
-    return std::isfinite(parsed.value) ? parsed.value : 0.0;
+    // A number too large for a double stays infinite, so that no caller takes it for 0.
+    return parseNumber(packed).value;
 }
 
 QString digits(qint64 value)

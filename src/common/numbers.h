@@ -27,8 +27,9 @@ qint64 amountOrZero(const QString &text);
 // The same reading without rounding, for a product of two texts (odds times stake).
 std::optional<double> toDouble(const QString &text);
 
-// The leading-number rule: blanks anywhere are ignored and the longest number at the start
-// counts; text with no number at its start gives 0.
+// The leading-number rule: blanks, tabs and line feeds anywhere are ignored and the longest
+// number at the start counts; text with no number at its start gives 0. A number beyond what
+// a double holds ("1e400") gives an infinity of its sign.
 double leadingNumber(const QString &text);
 
 // Plain digits, a minus sign when negative: "1250", "-500".
