@@ -7,8 +7,11 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QMap>
+
+#include <optional>
 
 // Renaming a player and changing a password in the login window's maintenance area.
 class MaintenanceTest : public GameTest
@@ -245,40 +248,73 @@ private slots:
         QCOMPARE(w->txtPass->text(), changed ? fresh : QStringLiteral("2864"));
     }
 
-    // A folder in place of a file makes its write fail.
-    void failedWriteIsReported_data()
+    // A file that is there but cannot be read (a folder here) refuses before any question
+    // and is never written over; a set that cannot be written keeps the old name everywhere.
+    void unreadableOrUnwritable_data()
     {
         QTest::addColumn<QString>("operation");
-        QTest::addColumn<QString>("blocked");
-        QTest::addColumn<QString>("shownName"); // slot 2's name after a rename
-        QTest::newRow("rename, the slot's own name file")
-            << "rename" << UserProfile::file(2, UserProfile::Name) << "user2";
-        QTest::newRow("rename, another slot's name file")
-            << "rename" << UserProfile::file(4, UserProfile::Name) << "Neo";
-        QTest::newRow("password") << "password" << UserProfile::file(2, UserProfile::Password)
-                                  << "user2";
+        QTest::addColumn<QString>("unreadable"); // a folder in its place before the window loads
+        QTest::addColumn<bool>("fullDisk");      // while the operation runs
+        QTest::addColumn<int>("prompts");
+        QTest::addColumn<QString>("box");       // empty: one critical box naming the file or folder
+        QTest::addColumn<QString>("shownName"); // slot 2's
+        const QString none;
+        QTest::newRow("rename, own name file unreadable")
+            << "rename" << UserProfile::file(2, UserProfile::Name) << false << 0 << none << "user2";
+        QTest::newRow("rename, another slot's name file unreadable")
+            << "rename" << UserProfile::file(4, UserProfile::Name) << false << 2
+            << "User 2 As Been Renamed Neo"
+            << "Neo";
+        QTest::newRow("rename, password file unreadable")
+            << "rename" << UserProfile::file(2, UserProfile::Password) << false << 0 << none
+            << "user2";
+        QTest::newRow("password, password file unreadable")
+            << "password" << UserProfile::file(2, UserProfile::Password) << false << 0 << none
+            << "user2";
+        QTest::newRow("rename, full disk") << "rename" << none << true << 2 << none << "user2";
+        QTest::newRow("password, full disk") << "password" << none << true << 3 << none << "user2";
     }
 
-    void failedWriteIsReported()
+    void unreadableOrUnwritable()
     {
         QFETCH(QString, operation);
-        QFETCH(QString, blocked);
+        QFETCH(QString, unreadable);
+        QFETCH(bool, fullDisk);
+        QFETCH(int, prompts);
+        QFETCH(QString, box);
         QFETCH(QString, shownName);
         writeDefaultProfiles();
-        remove(blocked);
-        QVERIFY(QDir().mkpath(path(blocked)));
+        if (!unreadable.isEmpty()) {
+            remove(unreadable);
+            QVERIFY(QDir().mkpath(path(unreadable)));
+        }
         frmcontrol *w = chosen(2);
+        Files expected = snapshot();
+        if (!box.isEmpty())
+            expected.insert(path(UserProfile::file(2, UserProfile::Name)), "Neo\r\n");
         sv().promptAnswers << QStringLiteral("2864") << QStringLiteral("Neo")
                            << QStringLiteral("Neo");
-        if (operation == QLatin1String("rename"))
-            sv().promptAnswers.removeLast();
+        {
+            std::optional<FullDisk> full;
+            if (fullDisk)
+                full.emplace();
+            press(w, operation);
+        }
+        sv().promptAnswers.clear();
 
-        press(w, operation);
+        QCOMPARE(sv().prompts.size(), prompts);
         QCOMPARE(sv().boxes.size(), 1);
-        QCOMPARE(sv().boxes[0].icon, MsgIcon::Critical);
-        QVERIFY2(sv().boxes[0].text.contains(QDir::toNativeSeparators(path("\\data"))),
-                 qPrintable(sv().boxes[0].text));
-        QCOMPARE(w->txtPass->text(), QStringLiteral("2864"));
+        if (box.isEmpty()) {
+            QCOMPARE(sv().boxes[0].icon, MsgIcon::Critical);
+            const QString named = QDir::toNativeSeparators(
+                path(unreadable.isEmpty() ? QStringLiteral("\\data") : unreadable));
+            QVERIFY2(sv().boxes[0].text.contains(named), qPrintable(sv().boxes[0].text));
+        } else {
+            QCOMPARE(sv().boxTexts(), QStringList{box});
+        }
+        QCOMPARE(snapshot(), expected);
+        QVERIFY(unreadable.isEmpty() || QFileInfo(path(unreadable)).isDir());
+        QCOMPARE(w->txtPass->text(), prompts > 0 ? QStringLiteral("2864") : QString());
         QCOMPARE(w->Option2->text(), shownName);
         QCOMPARE(loginRows(w)[1], shownName);
         QVERIFY(w->Command6->isEnabled() && w->Command8->isEnabled());

@@ -44,6 +44,14 @@ void shade(QRadioButton *option, const QColor &colour)
     option->setPalette(colours);
 }
 
+void reportUnreadable(const QString &file, const QString &refused)
+{
+    msgBox(QStringLiteral("The file \"%1\" of this player cannot be read, so %2. Nothing has "
+                          "been changed.")
+               .arg(QDir::toNativeSeparators(gamePath(file)), refused),
+           MsgIcon::Critical);
+}
+
 void reportUnwritable(const QString &what)
 {
     msgBox(what.arg(QDir::toNativeSeparators(gamePath(QStringLiteral("\\data")))),
@@ -84,17 +92,18 @@ QRadioButton *slotButton(int k, QButtonGroup *group, QWidget *parent)
     return option;
 }
 
+const QString NotLoaded = QStringLiteral("the player cannot be loaded");
+
 // The files of slot k in `suffixes`, or false after telling the player which one cannot be
-// read: loading the default instead would let the next save overwrite the player's own value.
-bool readSlot(int k, const QStringList &suffixes, QStringList &values)
+// read and that, therefore, `refused`: going on with the default instead would let a later
+// write overwrite the player's own value.
+bool readSlot(int k, const QStringList &suffixes, QStringList &values,
+              const QString &refused = NotLoaded)
 {
     QString unreadable;
     if (readProfileFiles(k, suffixes, values, unreadable))
         return true;
-    msgBox(QStringLiteral("The file \"%1\" of this player cannot be read, so the player cannot "
-                          "be loaded. Nothing has been changed.")
-               .arg(QDir::toNativeSeparators(gamePath(unreadable))),
-           MsgIcon::Critical);
+    reportUnreadable(unreadable, refused);
     return false;
 }
 
@@ -313,9 +322,12 @@ void frmcontrol::Form_Load()
     }
 
     for (int k = 1; k <= 5; ++k) {
-        const QString name = readProfileFile(k, UserProfile::Name);
-        combo1->addItem(name);
-        slotOption(k)->setText(name);
+        QStringList name;
+        QString unreadable;
+        m_nameUnread[static_cast<std::size_t>(k - 1)] =
+            !readProfileFiles(k, {UserProfile::Name}, name, unreadable);
+        combo1->addItem(name.first());
+        slotOption(k)->setText(name.first());
     }
 }
 
@@ -434,9 +446,13 @@ void frmcontrol::Command8_Click()
         maintenance->setFocusPolicy(growing ? Qt::StrongFocus : Qt::NoFocus);
 }
 
-bool frmcontrol::passwordConfirmed(int k, const QString &refusal)
+bool frmcontrol::passwordConfirmed(int k, const QString &refusal, const QString &refused)
 {
-    txtPass->setText(readProfileFile(k, UserProfile::Password));
+    // A password file that is there but cannot be read must not let the default in.
+    QStringList password;
+    if (!readSlot(k, {UserProfile::Password}, password, refused))
+        return false;
+    txtPass->setText(password.first());
     if (inputBox(QStringLiteral("Enter Password"), QStringLiteral("Enter Your Password"))
         == txtPass->text())
         return true;
@@ -449,7 +465,14 @@ void frmcontrol::Command5_Click()
     const int k = tickedSlot();
     if (k == 0)
         return;
-    if (!passwordConfirmed(k, QStringLiteral("Incorrect Password, Please Check And Try Again")))
+    const QString refused = QStringLiteral("the player cannot be renamed");
+    if (m_nameUnread[static_cast<std::size_t>(k - 1)]) {
+        // The caption is only the default: the name the file may still hold is not replaced.
+        reportUnreadable(UserProfile::file(k, UserProfile::Name), refused);
+        return;
+    }
+    if (!passwordConfirmed(k, QStringLiteral("Incorrect Password, Please Check And Try Again"),
+                           refused))
         return;
     const QString name = inputBox(QStringLiteral("Enter New Name"));
 
@@ -462,12 +485,10 @@ void frmcontrol::Command5_Click()
     if (row)
         row->setText(name);
     if (!Command3_Click()) {
-        // The window goes on showing the name that the slot's file holds.
-        QString held = before;
-        ValueFile::read(gamePath(UserProfile::file(k, UserProfile::Name)), held);
-        option->setText(held);
+        // None of the set was written, so the file still holds the old name.
+        option->setText(before);
         if (row)
-            row->setText(held);
+            row->setText(before);
         return;
     }
     msgBox(QStringLiteral("User %1 As Been Renamed ").arg(k) + name);
@@ -475,12 +496,14 @@ void frmcontrol::Command5_Click()
 
 bool frmcontrol::Command3_Click()
 {
-    bool written = true;
+    QList<ValueFile::Entry> names;
     for (int k = 1; k <= 5; ++k) {
-        written = ValueFile::write(gamePath(UserProfile::file(k, UserProfile::Name)),
-                                   slotOption(k)->text())
-                  && written;
+        // A name file that could not be read shows the default name, not what it holds.
+        if (!m_nameUnread[static_cast<std::size_t>(k - 1)])
+            names.append(
+                {gamePath(UserProfile::file(k, UserProfile::Name)), slotOption(k)->text()});
     }
+    const bool written = ValueFile::writeAll(names);
     if (!written)
         reportUnwritable(QStringLiteral("The new name could not be saved: the folder %1 cannot be "
                                         "written to."));
@@ -492,7 +515,8 @@ void frmcontrol::Command7_Click()
     const int k = tickedSlot();
     if (k == 0)
         return;
-    if (!passwordConfirmed(k, QStringLiteral("Password Is Incorrect")))
+    if (!passwordConfirmed(k, QStringLiteral("Password Is Incorrect"),
+                           QStringLiteral("the password cannot be changed")))
         return;
     const QString fresh =
         inputBox(QStringLiteral("Enter New Password"), QStringLiteral("Enter Your New Password"));

@@ -104,6 +104,11 @@ protected:
 
 private:
     // Reads slot k's stored password afresh into txtPass, as Play reads it, and asks for it;
-    // a wrong answer gets the refusal box.
-    bool passwordConfirmed(int k, const QString &refusal);
+    // a wrong answer gets the `refusal` box. A password file that cannot be read is named in a
+    // box saying that, therefore, `refused`, and nothing is asked.
+    bool passwordConfirmed(int k, const QString &refusal, const QString &refused);
+
+    // Slots whose name file was there at load but could not be read: their captions show the
+    // default name, which must never be written over what the file holds.
+    std::array<bool, 5> m_nameUnread{};
 };
