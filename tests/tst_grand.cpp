@@ -15,8 +15,13 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRadioButton>
 
 using Positions = QList<int>;
+
+// The highest odds of runners 1..5 at the betting window's load, and after a GrandNational.
+constexpr std::array<int, 5> LoadOddsTops = {150, 250, 450, 750, 1000};
+constexpr std::array<int, 5> RaceOddsTops = {15, 25, 45, 75, 100};
 
 // The GrandNational: requirements, entry, betting window, race and settlement.
 class TestGrand : public GameTest
@@ -70,7 +75,7 @@ Form2 *TestGrand::owner(const QString &cash, const QString &debt)
 FrmGrand *TestGrand::enter(Form2 *main, int post)
 {
     if (!loadedForm<FrmGrand>()) {
-        for (const int top : GrandOddsRanges)
+        for (const int top : LoadOddsTops)
             sv().draws << draw(top, top);
         sv().draws << draw(post, 5);
     }
@@ -206,7 +211,7 @@ void TestGrand::entryLoadsOnceAndFollowsTheMainWindow()
     QCOMPARE(grand->Label3->text(), QStringLiteral("Cash £"));
     QCOMPARE(grand->Text1->text(), QStringLiteral("15000"));
     QCOMPARE(grand->Text2->text(), QStringLiteral("700"));
-    QCOMPARE(grand->Text3->currentText(), FrmGrand::StakePlaceholder);
+    QCOMPARE(grand->Text3->currentText(), QStringLiteral("Enter Bet Amount"));
     QCOMPARE(grand->Text3->count(), 12);
     QCOMPARE(grand->Text3->itemText(8), QStringLiteral("750"));
     const QStringList field = {QStringLiteral("Xtra Mile"), QStringLiteral("Runaway Heaven"),
@@ -214,11 +219,42 @@ void TestGrand::entryLoadsOnceAndFollowsTheMainWindow()
                                QStringLiteral("Billy's Dream")};
     for (int k = 1; k <= 5; ++k) {
         QCOMPARE(grand->runner(k)->text(), field[k - 1]);
-        QCOMPARE(grand->oddsLabel(k)->text(), QString::number(GrandOddsRanges[k - 1]));
+        QCOMPARE(grand->oddsLabel(k)->text(), QString::number(LoadOddsTops[k - 1]));
         QVERIFY(!grand->runner(k)->isEnabled());
     }
     QVERIFY(grand->Command1->isEnabled() && grand->Text3->isEnabled());
     QVERIFY(!grand->Command3->isEnabled() && !grand->Command2->isEnabled());
+    const QList<std::pair<QString, QString>> fixedTexts = {
+        {"Label13", "Odd/1"},
+        {"Label5", "Amount You Are Staking £"},
+        {"Label6", "Amount You Will Win £"},
+        {"Label7", "Name Of The Horse You Are Betting On:"},
+        {"Label8", "Name Of Your Horse In Which You Have Shares:"},
+        {"Label10", "0"},
+        {"Label11", "0"},
+        {"Label12", "No Horse Selected"},
+        {"Label31",
+         "Enter the amount of money that you wish to bet above (You cannot place more than 500 "
+         "on any race). Then select the horse that you wish to win. Then select 'Select Your "
+         "Horse'. Once selected then go to 'Start Race' to start this race"},
+        {"Label38",
+         "This will just show you the information about which horse you are betting on and how "
+         "much you are risking on the race. It also tells you which horse you have shares in "
+         "and how much money you will win if the horse you bet on wins"},
+        {"Label42",
+         "Once you have placed a bet then you must select 'Start The Race' for the race to start "
+         "and for the horses to run. Also to see if your horse wins the race. Good Luck!"},
+        {"Label32(2)", "Help?"}};
+    for (const auto &[name, text] : fixedTexts)
+        QCOMPARE(ctl<QLabel>(grand, name)->text(), text);
+    QCOMPARE(grand->Frame1->title(), QStringLiteral("Your Account:"));
+    QCOMPARE(grand->Frame4->title(), QStringLiteral("Select The Horse You Wish To Bet On:"));
+    QCOMPARE(grand->Command1->text(), QStringLiteral("Confirm"));
+    QCOMPARE(grand->Command3->text(), QStringLiteral("Select Horse"));
+    QCOMPARE(grand->Command2->text(), QStringLiteral("Start The Race"));
+    QCOMPARE(grand->SSTab1->tabText(0), QStringLiteral("Betting"));
+    QCOMPARE(grand->SSTab1->tabText(1), QStringLiteral("Betting Info"));
+    QCOMPARE(grand->SSTab1->tabText(2), QStringLiteral("Start The Race"));
 
     // While the window shows, the entry does nothing at all.
     main->Text1->setText(QStringLiteral("40000"));
@@ -241,14 +277,19 @@ void TestGrand::entryLoadsOnceAndFollowsTheMainWindow()
     bet(grand, QStringLiteral("100"), 1);
     grand->hide();
     main->Text1->setText(QStringLiteral("40000"));
-    main->Label16->setText(QStringLiteral("Tin Whistle"));
+    const QString whistle = QStringLiteral("Tin & Whistle");
+    main->Label16->setText(whistle);
     main->Txtuser->setText(QStringLiteral("User 2"));
     sv().draws << draw(1, 5);
     enter(main);
-    QCOMPARE(grand->Label9->text(), QStringLiteral("Tin Whistle"));
-    QCOMPARE(grand->runner(1)->text(), QStringLiteral("Tin Whistle"));
+    QCOMPARE(grand->Label9->text(), whistle);
+    QCOMPARE(grand->runner(1)->text(), whistle);
+    // Its "&" is shown as it stands: the button takes the room of the whole name.
+    QRadioButton asItStands(QStringLiteral("Tin && Whistle"));
+    asItStands.setFont(grand->runner(1)->font());
+    QCOMPARE(grand->runner(1)->sizeHint(), asItStands.sizeHint());
     QCOMPARE(grand->Label1->text(), QStringLiteral("Welcome To The GrandNational: User 2"));
-    QCOMPARE(grand->Label12->text(), FrmGrand::NoHorse);
+    QCOMPARE(grand->Label12->text(), QStringLiteral("No Horse Selected"));
     QVERIFY(!grand->Command2->isEnabled() && grand->Command1->isEnabled());
     QCOMPARE(grand->oddsLabel(1)->text(), QStringLiteral("150"));
     QCOMPARE(slotFiles(), before);
@@ -391,6 +432,11 @@ void TestGrand::settlement_data()
         << "100"
         << "0" << false << 0 << QStringList{lost, prize} << "1000100"
         << "0";
+    QTest::newRow("own horse wins after its share is sold")
+        << 2 << 1 << "120"
+        << "100"
+        << "0" << true << 0 << QStringList{lost} << "100"
+        << "0";
     QTest::newRow("largest bill after a win, share sold")
         << 2 << 2 << "120"
         << "100"
@@ -427,7 +473,7 @@ void TestGrand::settlement()
     QCOMPARE(race->Label1->text(),
              QStringLiteral("The Horse You Have Bet On Is: ") + grand->runner(backed)->text());
     QCOMPARE(race->Label4->text(), QStringLiteral("Super Z"));
-    QCOMPARE(race->position(5), GrandStartLeft);
+    QCOMPARE(race->position(5), 120);
 
     // Money moved elsewhere since the stake; the copies here still hold the old amounts.
     main->Text1->setText(cash);
@@ -440,14 +486,14 @@ void TestGrand::settlement()
     // The field waits at 4500, the winner just short of the finish; one move ends it.
     for (int k = 1; k <= 5; ++k) {
         HorsePicture *horse = race->horsePicture(k);
-        horse->move(twipsToPixels(k == winner ? 8145 : GrandAllAway), horse->y());
+        horse->move(twipsToPixels(k == winner ? 8145 : 4500), horse->y());
     }
     sv().draws << draw(winner, 300) << draw(50, 50);
     if (bill == 0)
         sv().draws << draw(1, 4);
     else
-        sv().draws << draw(2, 4) << draw(5, 5) << draw(bill, GrandBillMax);
-    for (const int top : {15, 25, 45, 75, 100})
+        sv().draws << draw(2, 4) << draw(5, 5) << draw(bill, 20000);
+    for (const int top : RaceOddsTops)
         sv().draws << draw(top, top);
     sv().boxes.clear();
     race->Command1->click();
@@ -471,7 +517,7 @@ void TestGrand::settlement()
     QVERIFY(!grand->Command2->isEnabled() && !grand->Command3->isEnabled());
     QVERIFY(!grand->runner(1)->isEnabled());
     for (int k = 1; k <= 5; ++k)
-        QCOMPARE(grand->oddsLabel(k)->text(), QString::number(OddsRanges[k - 1]));
+        QCOMPARE(grand->oddsLabel(k)->text(), QString::number(RaceOddsTops[k - 1]));
     // Only cash and debt reach the main window, and nothing is saved.
     QCOMPARE(main->Label4->text(), mainOdds);
     QCOMPARE(main->Text11->text(), QStringLiteral("Text11"));
@@ -499,15 +545,22 @@ void TestGrand::windowsLeftBehind()
     QCOMPARE(loadedForm<FrmGrand>(), nullptr);
     QVERIFY(sv().boxes.isEmpty());
 
-    // Log-off hides the betting window and closes the race window.
+    // Log-off hides the betting window and closes the race window; the unraced stake goes
+    // back to its player before the save, and the next player finds no bet.
+    main->Text1->setText(QStringLiteral("70000"));
     grand = enter(main);
     bet(grand, QStringLiteral("500"), 2);
     grand->Command2->click();
+    QCOMPARE(main->Text1->text(), QStringLiteral("39500"));
     sv().answers << MsgResult::Yes;
     main->diffuser->trigger();
     QCOMPARE(loadedForm<FrmGrand>(), grand);
     QVERIFY(grand->isHidden());
     QCOMPARE(loadedForm<Frmgrandrace>(), nullptr);
+    QCOMPARE(bytes(UserProfile::file(1, UserProfile::Cash)), QByteArray("40000\r\n"));
+    QCOMPARE(grand->Label12->text(), QStringLiteral("No Horse Selected"));
+    QVERIFY(grand->Text3->isEnabled() && grand->Command1->isEnabled());
+    QVERIFY(!grand->Command2->isEnabled());
 }
 
 void TestGrand::playerRunsAWholeGrandNational()
@@ -548,7 +601,7 @@ void TestGrand::playerRunsAWholeGrandNational()
     QCOMPARE(loadedForm<Frmgrandrace>(), nullptr);
     QVERIFY(grand->isHidden() && !grand->Command2->isEnabled());
     for (int k = 1; k <= 5; ++k)
-        QVERIFY(grand->oddsLabel(k)->text().toInt() <= OddsRanges[k - 1]);
+        QVERIFY(grand->oddsLabel(k)->text().toInt() <= RaceOddsTops[k - 1]);
 
     // The next entry finds the same field, ready for a new stake.
     main->Text1->setText(QStringLiteral("30000"));

@@ -1,11 +1,13 @@
 #include "support/gametest.h"
 #include "support/login.h"
+#include "support/race.h"
 
 #include "common/dialogs.h"
 #include "common/globals.h"
 #include "common/numbers.h"
 #include "common/registry.h"
 #include "common/statusbar.h"
+#include "common/twips.h"
 #include "mainwindow/form2.h"
 #include "mainwindow/form5.h"
 #include "mainwindow/frmhall.h"
@@ -15,7 +17,11 @@
 #include "profiles/form7.h"
 #include "profiles/frmcontrol.h"
 #include "profiles/userprofile.h"
+#include "races/form13.h"
+#include "races/form4.h"
 #include "races/frmgrand.h"
+#include "races/frmgrandrace.h"
+#include "races/racepictures.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -164,23 +170,99 @@ private slots:
         QCOMPARE(shownWindows(), QWidgetList{main});
     }
 
+    // The save at the close is the player's last word: a race, a doping offer or a
+    // GrandNational left open ends with the main window, settles nothing and brings no main
+    // window back, and an unraced GrandNational stake goes back before the save.
+    void closingTheMainWindowSavesAndEnds_data()
+    {
+        QTest::addColumn<QString>("open");
+        QTest::addColumn<bool>("inBox"); // closed while the race's first box is up
+        QTest::addColumn<QByteArray>("cash");
+        QTest::addColumn<QStringList>("boxes");
+        const QStringList none;
+        const QStringList winner{QStringLiteral("The Winner Was Red Rum (Horse 1)")};
+        QTest::newRow("nothing else") << "" << false << QByteArray("40000\r\n") << none;
+        QTest::newRow("race running") << "race" << false << QByteArray("40000\r\n") << none;
+        QTest::newRow("race at the line, its first box up")
+            << "race" << true << QByteArray("40000\r\n") << winner;
+        QTest::newRow("doping offer") << "doping" << false << QByteArray("40000\r\n") << none;
+        QTest::newRow("GrandNational stake pending")
+            << "grand" << false << QByteArray("10000\r\n") << none;
+        QTest::newRow("GrandNational race window, unraced")
+            << "grand race" << false << QByteArray("10000\r\n") << none;
+        QTest::newRow("GrandNational raced, its first box up")
+            << "grand race" << true << QByteArray("9250\r\n") << winner;
+    }
+
     void closingTheMainWindowSavesAndEnds()
     {
+        QFETCH(QString, open);
+        QFETCH(bool, inBox);
+        QFETCH(QByteArray, cash);
+        QFETCH(QStringList, boxes);
         Form2 *main = play(4);
         QVERIFY(main);
-        main->Text1->setText(QStringLiteral("777"));
+        main->Timer3->stop(); // the version check would ask the network
+        main->Text1->setText(QStringLiteral("40000"));
         main->Text2->setText(QStringLiteral("12"));
+        main->Label16->setText(QStringLiteral("Red Rum"));
+        const auto closeInBox = [&] {
+            sv().boxes.clear();
+            sv().duringNextBox = [main] { QVERIFY(main->close()); };
+        };
 
-        QVERIFY(main->close());
+        if (open == QLatin1String("race")) {
+            Form4 *race = form<Form4>();
+            showForm(race);
+            race->Command1->click();
+            QVERIFY(race->horse1t->isActive());
+            if (inBox) {
+                closeInBox();
+                race->progressBar(1)->setValue(13000);
+                tickHorse(race, 1);
+            }
+        } else if (open == QLatin1String("doping")) {
+            showForm(form<Form13>());
+        } else if (open.startsWith(QLatin1String("grand"))) {
+            // The share horse draws post 1.
+            for (const int top : {150, 250, 450, 750, 1000})
+                sv().draws << draw(top, top);
+            sv().draws << draw(1, 5);
+            main->sendgn->trigger();
+            FrmGrand *grand = loadedForm<FrmGrand>();
+            grand->Text3->setEditText(QStringLiteral("750"));
+            grand->Command1->click();
+            QCOMPARE(main->Text1->text(), QStringLiteral("9250"));
+            grand->Option2->click();
+            grand->Command3->click();
+            if (open == QLatin1String("grand race"))
+                grand->Command2->click();
+            if (inBox) {
+                Frmgrandrace *race = loadedForm<Frmgrandrace>();
+                for (int k = 1; k <= 5; ++k) {
+                    HorsePicture *horse = race->horsePicture(k);
+                    horse->move(twipsToPixels(k == 1 ? 8145 : 4500), horse->y());
+                }
+                sv().draws << draw(1, 300) << draw(50, 50);
+                closeInBox();
+                race->Command1->click();
+            }
+        }
+        if (!inBox) {
+            sv().boxes.clear();
+            QVERIFY(main->close());
+        }
         flushDeletes();
 
-        // The way out goes through the hall of fame and the credits; their close ends the game.
-        QCOMPARE(sv().programEnds, 0);
-        QVERIFY(sv().boxes.isEmpty());
-        QCOMPARE(bytes(UserProfile::file(4, UserProfile::Cash)), QByteArray("777\r\n"));
+        QCOMPARE(sv().boxTexts(), boxes);
+        QCOMPARE(bytes(UserProfile::file(4, UserProfile::Cash)), cash);
         QCOMPARE(bytes(UserProfile::file(4, UserProfile::Debt)), QByteArray("12\r\n"));
         QCOMPARE(UserSlot, qint16(0));
         QVERIFY(!loadedForm<Form2>());
+        QVERIFY(!loadedForm<Form4>() && !loadedForm<Form13>());
+        QVERIFY(!loadedForm<FrmGrand>() && !loadedForm<Frmgrandrace>());
+        // The way out goes through the hall of fame and the credits; their close ends the game.
+        QCOMPARE(sv().programEnds, 0);
         QCOMPARE(shownWindows(), QWidgetList{loadedForm<frmHall>()});
         loadedForm<frmHall>()->Command1->click();
         QCOMPARE(sv().programEnds, 0);

@@ -38,6 +38,13 @@ template <class T> T *loadedForm()
     return static_cast<T *>(registry_detail::registered(typeid(T)));
 }
 
+// Whether `window` is still the loaded T: false once it has been unloaded (even before its
+// deferred delete) or replaced. For a handler that let events through, e.g. a message box.
+template <class T> bool isLoaded(const T *window)
+{
+    return window && loadedForm<T>() == window;
+}
+
 // Runs the unload routine, drops the window from the registry at once and deletes it
 // later, so a handler may unload its own window.
 void unload(QWidget *window);

@@ -51,6 +51,13 @@ std::optional<qint32> grandNationalEntryCash(const QString &shareLine, const QSt
     return cash;
 }
 
+// Before the save of a player who leaves: their GrandNational stake, if still unraced.
+void returnGrandNationalStake(Form2 *main)
+{
+    if (FrmGrand *grand = loadedForm<FrmGrand>())
+        grand->returnStake(main);
+}
+
 } // namespace
 
 void Form2::saveme_Click()
@@ -76,26 +83,33 @@ void Form2::diffuser_Click()
                MsgButtons::YesNoCancel, QStringLiteral("QUESTION"))
         != MsgResult::Yes)
         return;
+    returnGrandNationalStake(this);
     horsesave();
     closePlayerWindows();
+    // A race settled after this would pay the next player and bring this window back.
+    closeRaceWindows(false);
     // A hall of fame closing after this would take the hidden main window for the way out.
     unload(loadedForm<frmHall>());
     // Only hidden: the race card, odds and jockeys wait here for whoever logs in next.
     showForm(form<frmcontrol>());
     hide();
-    leaveGrandNational();
 }
 
 void Form2::exit_Click()
 {
+    returnGrandNationalStake(this);
     horsesavenoname();
     services().programEnd();
 }
 
 void Form2::Form_Unload()
 {
+    returnGrandNationalStake(this);
     horsesavenoname();
     closePlayerWindows();
+    // The save above is the player's last word: nothing may settle into a main window that
+    // is gone, nor bring one back over the hall of fame.
+    closeRaceWindows(true);
     // The way out goes on through the hall of fame, which ranks the cash while this window
     // can still be read.
     showForm(form<frmHall>());
@@ -117,7 +131,7 @@ void Form2::sendgn_Click()
            MsgIcon::Exclamation);
     FrmGrand *grand = form<FrmGrand>();
     showForm(grand);
-    grand->enterPlayer();
+    grand->enterPlayer(this);
 }
 
 void Form2::reqgn_Click()

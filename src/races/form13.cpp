@@ -10,6 +10,7 @@
 
 #include <QHBoxLayout>
 #include <QPalette>
+#include <QPointer>
 #include <QVBoxLayout>
 
 namespace {
@@ -120,15 +121,21 @@ Form13::~Form13() = default;
 
 void Form13::Form_Load()
 {
-    Label3->setText(form<Form2>()->curr->text() + QString::number(DrugPrice));
+    if (const Form2 *main = loadedForm<Form2>())
+        Label3->setText(main->curr->text() + QString::number(DrugPrice));
 }
 
 void Form13::Command1_Click()
 {
+    // An offer has no buyer once the player has left; it must not bring the main window back.
+    QPointer<Form2> main(loadedForm<Form2>());
+    if (!main) {
+        unload(this);
+        return;
+    }
     // The first write to the race window creates it and copies the runner names.
-    Form4 *race = form<Form4>();
+    QPointer<Form4> race(form<Form4>());
     race->Text1->setText(QStringLiteral("1"));
-    Form2 *main = form<Form2>();
     const QString share = main->Label16->text();
     for (int k = 1; k <= 5; ++k) {
         // A position, not a bonus: the start's head start goes on top of it.
@@ -139,12 +146,18 @@ void Form13::Command1_Click()
     main->Text1->setText(moneyText(qint64{wholeOrZero(main->Text1->text())} - DrugPrice));
     msgBox(QStringLiteral("You have been charged ") + main->curr->text()
            + QStringLiteral("1000 for the drugs"));
-    showForm(race);
+    // The way out during the box closes the race too.
+    if (isLoaded(main.data()) && isLoaded(race.data()))
+        showForm(race);
     unload(this);
 }
 
 void Form13::Command2_Click()
 {
+    if (!loadedForm<Form2>()) {
+        unload(this);
+        return;
+    }
     Form4 *race = form<Form4>();
     race->Text1->setText(QStringLiteral("0"));
     showForm(race);

@@ -69,7 +69,9 @@ Form16::~Form16() = default;
 
 void Form16::Form_Load()
 {
-    Label2[0]->setText(form<Form2>()->curr->text() + QStringLiteral("30,000"));
+    // Shown from the main window's menu; the notice never brings a closed one back.
+    if (const Form2 *main = loadedForm<Form2>())
+        Label2[0]->setText(main->curr->text() + QStringLiteral("30,000"));
 }
 
 void Form16::Command1_Click()

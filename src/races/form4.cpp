@@ -175,12 +175,15 @@ void Form4::Form_Load()
     setPalette(turf);
     setAutoFillBackground(true);
 
-    Form2 *main = form<Form2>();
-    setWindowTitle(QStringLiteral("The Race - The Horse You Chose To Win Is '")
-                   + main->Label14->text() + QStringLiteral("'"));
-    for (int k = 1; k <= 5; ++k) {
-        nameLabel(k)->setText(main->runner(k)->text());
-        nameLabel(k)->adjustSize();
+    // Only the main window and the doping offer open a race; without a player the design
+    // texts stay, and the settlement will stop.
+    if (const Form2 *main = loadedForm<Form2>()) {
+        setWindowTitle(QStringLiteral("The Race - The Horse You Chose To Win Is '")
+                       + main->Label14->text() + QStringLiteral("'"));
+        for (int k = 1; k <= 5; ++k) {
+            nameLabel(k)->setText(main->runner(k)->text());
+            nameLabel(k)->adjustSize();
+        }
     }
 
     Picture6->resize(width(), BannerHeight);

@@ -39,24 +39,40 @@ void Form4::Command3_Click()
     const bool doped = Text1->text() == QLatin1String("1");
     QPointer<Form4> self(this);
 
-    Form2 *main = form<Form2>();
+    // A race outlives its player only until the way out closes it: without the main window
+    // there is nobody to pay, and the save at the close was the player's last word.
+    QPointer<Form2> main(loadedForm<Form2>());
+    const auto playerGone = [&] {
+        if (isLoaded(main.data()) && isLoaded(self.data()))
+            return false;
+        unload(self.data());
+        return true;
+    };
+    if (playerGone())
+        return;
     const QString curr = main->curr->text();
     const QString name = main->runner(horse)->text();
     // One arg() call, so a horse named with a "%2" stays as named.
     msgBox(QStringLiteral("The Winner Was %1 (Horse %2)").arg(name, QString::number(horse)),
            MsgIcon::Information);
+    if (playerGone())
+        return;
     main->Text11->setText(name);
 
     if (main->Label14->text() == name) {
         msgBox(QStringLiteral(" Your horse was the winner! You Have Won ") + curr
                    + main->Label12->text(),
                MsgIcon::Information);
+        if (playerGone())
+            return;
         // The stake stays with the player; the winnings come on top.
         addToCash(main, amountOrZero(main->Label12->text()));
     } else {
         // The cash box shows the loss while the message is up.
         addToCash(main, -amountOrZero(main->Label10->text()));
         msgBox(QStringLiteral(" Your Horse Lost"), MsgIcon::Critical);
+        if (playerGone())
+            return;
     }
 
     const qint64 debt = wholeOrZero(main->Text2->text());
@@ -74,12 +90,16 @@ void Form4::Command3_Click()
         msgBox(QStringLiteral("The Horse You Own As Won The Race, You Get ") + curr
                    + QStringLiteral("10,000 "),
                MsgIcon::Information);
+        if (playerGone())
+            return;
         addToCash(main, OwnersPrize);
     }
 
     if (ownsShare) {
         if (const std::optional<Bill> bill = drawBill()) {
             msgBox(billText(bill->kind) + curr + QString::number(bill->amount), MsgIcon::Critical);
+            if (playerGone())
+                return;
             addToCash(main, -bill->amount);
         }
     }
@@ -95,9 +115,13 @@ void Form4::Command3_Click()
         msgBox(
             QStringLiteral("Your horse as been tested for drugs, your horse was proven positive"),
             MsgIcon::Critical);
+        if (playerGone())
+            return;
         msgBox(QStringLiteral("you have been fined ") + curr + QString::number(fine)
                    + QStringLiteral(" & your horse as been destroyed"),
                MsgIcon::Critical);
+        if (playerGone())
+            return;
         addToCash(main, -fine);
         // The share is forfeit, with nothing paid back.
         main->Label16->setText(UserProfile::NoShares);

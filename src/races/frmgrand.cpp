@@ -2,6 +2,7 @@
 
 #include "common/numbers.h"
 #include "common/placement.h"
+#include "common/plainbutton.h"
 #include "common/services.h"
 #include "frmgrandrace.h"
 #include "grandpictures.h"
@@ -61,7 +62,8 @@ QPushButton *makeButton(const QString &name, const QString &caption)
 
 QRadioButton *makeRunner(int k)
 {
-    auto *runner = new QRadioButton(QStringLiteral("Option%1").arg(k));
+    // The share horse's name is the player's: an "&" in it is no access key.
+    auto *runner = new PlainRadioButton(QStringLiteral("Option%1").arg(k));
     runner->setObjectName(QStringLiteral("Option%1").arg(k));
     runner->setEnabled(false);
     return runner;
@@ -308,7 +310,10 @@ void FrmGrand::Form_Load()
         Text3->setEditText(StakePlaceholder);
     }
 
-    Form2 *main = form<Form2>();
+    // Only the main window's entry opens this window; without a player the design texts stay.
+    const Form2 *main = loadedForm<Form2>();
+    if (!main)
+        return;
     Label3->setText(QStringLiteral("Cash ") + main->curr->text());
     Label4->setText(QStringLiteral("Debt ") + main->curr->text());
     Label2->setText(QStringLiteral("Game Started At: ")
@@ -320,7 +325,7 @@ void FrmGrand::Form_Load()
     for (int k = 1; k <= 5; ++k)
         oddsLabel(k)->setText(QString::number(odds[static_cast<std::size_t>(k - 1)]));
 
-    drawField();
+    drawField(main);
 }
 
 void FrmGrand::Form_Unload()
@@ -329,9 +334,8 @@ void FrmGrand::Form_Unload()
         unload(race);
 }
 
-void FrmGrand::drawField()
+void FrmGrand::drawField(const Form2 *main)
 {
-    Form2 *main = form<Form2>();
     Label1->setText(QStringLiteral("Welcome To The GrandNational: ") + main->Txtuser->text());
     Label9->setText(main->Label16->text());
     const std::array<QString, 5> field = grandField(drawGrandPost(), Label9->text());
@@ -339,17 +343,34 @@ void FrmGrand::drawField()
         runner(k)->setText(field[static_cast<std::size_t>(k - 1)]);
 }
 
-void FrmGrand::enterPlayer()
+void FrmGrand::enterPlayer(const Form2 *main)
 {
-    Form2 *main = form<Form2>();
     if (Label9->text() != main->Label16->text()) {
         // Another player, or a share sold and bought: the owner's prize must follow the
         // horse this player owns, and a bet on the old field means nothing in the new one.
-        drawField();
+        drawField(main);
         clearBet();
     }
     Text1->setText(digits(wholeOrZero(main->Text1->text())));
     Text2->setText(digits(wholeOrZero(main->Text2->text())));
+}
+
+bool FrmGrand::stakePending() const
+{
+    // Confirm shuts the stake box when it takes the stake; only the settlement or a dropped
+    // bet opens it again. A race whose Start has been pressed is being settled, not pending.
+    const Frmgrandrace *race = loadedForm<Frmgrandrace>();
+    return !Text3->isEnabled() && !(race && !race->Command1->isEnabled());
+}
+
+void FrmGrand::returnStake(Form2 *main)
+{
+    if (!stakePending())
+        return;
+    main->Text1->setText(
+        moneyText(qint64{wholeOrZero(main->Text1->text())} + wholeOrZero(Label10->text())));
+    Text1->setText(main->Text1->text());
+    clearBet();
 }
 
 void FrmGrand::clearBet()
@@ -385,12 +406,4 @@ bool FrmGrand::eventFilter(QObject *watched, QEvent *event)
         QTimer::singleShot(0, Text3->lineEdit(), &QLineEdit::selectAll);
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void leaveGrandNational()
-{
-    if (FrmGrand *grand = loadedForm<FrmGrand>())
-        grand->hide();
-    if (Frmgrandrace *race = loadedForm<Frmgrandrace>())
-        unload(race);
 }

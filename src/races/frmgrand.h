@@ -13,6 +13,7 @@
 
 #include <array>
 
+class Form2;
 class GrandEmblem;
 class HorsePicture;
 
@@ -37,7 +38,14 @@ public:
 
     // The entry has charged the fee: the copies follow the main window, and a player whose
     // share horse is not the one here gets a field of their own.
-    void enterPlayer();
+    void enterPlayer(const Form2 *main);
+
+    // A stake taken by Confirm whose race has not been started.
+    bool stakePending() const;
+    // The player leaves (log-off, the way out, Exit) before their save: a pending stake goes
+    // back into the main window's cash and the bet is dropped, so it neither waits for the
+    // next player nor is lost without a race.
+    void returnStake(Form2 *main);
 
     // Runner k (1..5): its button and its odds label.
     QRadioButton *runner(int k) const;
@@ -102,11 +110,8 @@ private:
     QWidget *buildInfoTab();
     QWidget *buildStartTab();
     // The welcome line, the share horse and the runners, for the main window's player.
-    void drawField();
+    void drawField(const Form2 *main);
     // Back to the state of a fresh window: no stake, no runner.
     void clearBet();
     void chooseRunner(int k);
 };
-
-// Log-off: the betting window waits hidden and the race window closes unraced.
-void leaveGrandNational();

@@ -16,7 +16,10 @@ void FrmGrand::Text3_Change()
 
 void FrmGrand::Command1_Click()
 {
-    Form2 *main = form<Form2>();
+    // The money is the main window's; with the player gone there is nothing to stake.
+    Form2 *main = loadedForm<Form2>();
+    if (!main)
+        return;
     const QString curr = main->curr->text();
     const qint32 stake = wholeOrZero(Text3->currentText());
     // The main window's cash, not the copy here: money moves elsewhere while this window

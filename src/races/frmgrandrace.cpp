@@ -5,6 +5,7 @@
 #include "frmgrand.h"
 #include "grandpictures.h"
 #include "grandrules.h"
+#include "mainwindow/form2.h"
 #include "racepictures.h"
 
 #include <QElapsedTimer>
@@ -165,8 +166,9 @@ void Frmgrandrace::moveHorse(int k, int twips)
 void Frmgrandrace::Command1_Click()
 {
     FrmGrand *grand = loadedForm<FrmGrand>();
-    if (!grand) {
-        // The bet went with its window; there is nothing to race for.
+    if (!grand || !loadedForm<Form2>()) {
+        // The bet went with its window, or the player with the main window: there is nothing
+        // to race for.
         unload(this);
         return;
     }

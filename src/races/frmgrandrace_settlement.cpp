@@ -30,23 +30,41 @@ void Frmgrandrace::settle(int winner)
 {
     QPointer<Frmgrandrace> self(this);
     QPointer<FrmGrand> grand(loadedForm<FrmGrand>());
-    Form2 *main = form<Form2>();
+    QPointer<Form2> main(loadedForm<Form2>());
+    // The boxes let events through. Once the player has left (the way out closes this window)
+    // nothing more is paid into a main window that is gone, and none is created.
+    const auto playerGone = [&] {
+        if (isLoaded(main.data()) && isLoaded(self.data()))
+            return false;
+        unload(self.data());
+        return true;
+    };
+    if (playerGone() || !grand) {
+        unload(self.data());
+        return;
+    }
     const QString curr = main->curr->text();
     const QString name = grand->runner(winner)->text();
 
     // One arg() call, so a horse named with a "%2" stays as named.
     msgBox(QStringLiteral("The Winner Was %1 (Horse %2)").arg(name, QString::number(winner)));
+    if (playerGone())
+        return;
     if (grand)
         grand->Text4->setText(name);
 
     if (grand && grand->Label12->text() == name) {
         msgBox(QStringLiteral(" Your horse was the winner! You Have Won ") + curr
                + grand->Label11->text());
+        if (playerGone())
+            return;
         // The stake left the cash when it was placed; only the winnings come back.
         if (grand)
             addToCash(main, grand, amountOrZero(grand->Label11->text()));
     } else {
         msgBox(QStringLiteral(" Your Horse Lost"));
+        if (playerGone())
+            return;
     }
 
     const qint64 debt = wholeOrZero(main->Text2->text());
@@ -57,15 +75,20 @@ void Frmgrandrace::settle(int winner)
         grand->Command1->setEnabled(true);
     }
 
-    if (grand && grand->Label9->text() == name) {
+    // The prize is the owner's: a share sold since the entry no longer names the winner.
+    if (grand && grand->Label9->text() == name && main->Label16->text() == name) {
         msgBox(QStringLiteral("The Horse You Own As Won The Race, You Get ") + curr
                + QStringLiteral("1,000,000"));
+        if (playerGone())
+            return;
         addToCash(main, grand, GrandOwnersPrize);
     }
 
     // The GrandNational bills whoever entered, share or no share by now.
     if (const std::optional<Bill> bill = drawBill(GrandBillMax)) {
         msgBox(billText(bill->kind) + curr + QString::number(bill->amount));
+        if (playerGone())
+            return;
         addToCash(main, grand, -bill->amount);
     }
 
