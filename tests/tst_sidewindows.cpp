@@ -12,6 +12,8 @@
 #include "profiles/frmadim.h"
 #include "profiles/frmcontrol.h"
 #include "profiles/userprofile.h"
+#include "races/form13.h"
+#include "races/form4.h"
 
 #include <QDir>
 #include <QToolButton>
@@ -250,7 +252,8 @@ private slots:
         QVERIFY(!loadedForm<frmadim>());
     }
 
-    // Nothing that acts on the player's profile stays open for whoever logs in next.
+    // Nothing that acts on the player's profile or races for them stays open for whoever logs in
+    // next.
     void logOffClosesThePlayersWindows()
     {
         Form2 *main = play(2);
@@ -259,8 +262,13 @@ private slots:
         main->mnuShowhall->trigger();
         showForm(form<Form15>());
         showForm(form<frmadim>());
+        // A race left open would settle into the next player's game.
+        showForm(form<Form4>());
+        showForm(form<Form13>());
         sv().answers.enqueue(MsgResult::Yes);
         main->diffuser->trigger();
+        QVERIFY(!loadedForm<Form4>());
+        QVERIFY(!loadedForm<Form13>());
         QVERIFY(!loadedForm<Form5>());
         QVERIFY(!loadedForm<Form7>());
         QVERIFY(!loadedForm<Form15>());
