@@ -156,6 +156,8 @@ void TestCommon::writtenNumbers()
     QCOMPARE(numberText(1), QStringLiteral(" 1 "));
     QCOMPARE(numberText(0), QStringLiteral(" 0 "));
     QCOMPARE(numberText(-3), QStringLiteral("-3 "));
+    QCOMPARE(numberText(std::numeric_limits<qint64>::min()),
+             QStringLiteral("-9223372036854775808 "));
     QCOMPARE(digits(-500), QStringLiteral("-500"));
     QCOMPARE(decimalText(750), QStringLiteral("750"));
     QCOMPARE(decimalText(187.5), QStringLiteral("187.5"));
