@@ -8,9 +8,11 @@
 #include "common/registry.h"
 #include "common/twips.h"
 #include "common/valuefile.h"
+#include "profiles/userprofile.h"
 
 #include <QFile>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QSet>
 
 #include <limits>
@@ -54,7 +56,8 @@ private slots:
     void valueFileReadsOnlyRegularFiles();
     void valueFileValueIsOneLine_data();
     void valueFileValueIsOneLine();
-    void valueFileSetIsWholeAfterFailureOrCrash();
+    void valueFileSetIsWholeAfterAKillOrAFault_data();
+    void valueFileSetIsWholeAfterAKillOrAFault();
 
     void registryLoadsOnceAndUnloads();
     void registryCloseBoxUnloads();
@@ -335,51 +338,125 @@ void TestCommon::valueFileValueIsOneLine()
     QCOMPARE(target, readBack);
 }
 
-void TestCommon::valueFileSetIsWholeAfterFailureOrCrash()
+void TestCommon::valueFileSetIsWholeAfterAKillOrAFault_data()
 {
-    const QStringList names{"\\data\\a.hor", "\\data\\b.hor", "\\data\\c.hor"};
-    auto entries = [&](const QString &text) {
-        QList<ValueFile::Entry> set;
-        for (const QString &name : names)
-            set.append({path(name), text});
-        return set;
+    // A set's files: game paths under the program folder, or "@name" in a backup folder
+    // elsewhere (a stick). The first `existing` of them are there before the set is written.
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<int>("existing");
+    QTest::addColumn<QString>("fault");
+    QStringList save;
+    QStringList backup{"@userbackup.hor", "@usern.hor"};
+    for (const QString &suffix : UserProfile::savedSuffixes()) {
+        save << QStringLiteral("\\data\\user1%1").arg(suffix);
+        backup << QStringLiteral("@user1%1").arg(suffix);
+    }
+    QStringList hall;
+    for (int i = 0; i < 5; ++i)
+        hall << QStringLiteral("\\hall\\posit%1.gir").arg(i);
+    for (int i = 0; i < 5; ++i)
+        hall << QStringLiteral("\\hall\\positnam%1.gir").arg(i);
+
+    struct Set
+    {
+        const char *name;
+        QStringList files;
+        qsizetype existing;
     };
-    auto contents = [&] {
-        QStringList all;
-        for (const QString &name : names)
-            all << QString::fromUtf8(bytes(name));
-        return all;
+    const QList<Set> sets{{"save", save, save.size()},
+                          {"first backup", backup, 0},
+                          {"backup over an older one", backup, backup.size()},
+                          {"hall of fame with its names missing", hall, 5}};
+    // "links fail": a FAT or exFAT stick; "last rename fails": a folder in the last one's way.
+    for (const char *fault :
+         {"none", "links fail", "last rename fails", "links fail, last rename fails"}) {
+        for (const Set &set : sets) {
+            QTest::addRow("%s, %s", set.name, fault)
+                << set.files << int(set.existing) << QString::fromLatin1(fault);
+        }
+    }
+}
+
+// Killed after every change a set makes to the disk, the next start, with the program folder
+// and the backup folder moved elsewhere meanwhile, finds the whole old set or the whole new
+// one, and none of the game's own temporary files.
+void TestCommon::valueFileSetIsWholeAfterAKillOrAFault()
+{
+    QFETCH(QStringList, files);
+    QFETCH(int, existing);
+    QFETCH(QString, fault);
+    const QString root = QFileInfo(programFolder()).absolutePath();
+    const QString program = programFolder();
+    const QString moved = root + QStringLiteral("/moved game");
+    const QString stick = root + QStringLiteral("/stick");
+    const QString movedStick = root + QStringLiteral("/stick mounted elsewhere");
+    auto at = [&](const QString &file, bool afterMove) {
+        if (file.startsWith(QLatin1Char('@')))
+            return (afterMove ? movedStick : stick) + QLatin1Char('/') + file.mid(1);
+        return (afterMove ? moved : program) + QString(file).replace(QLatin1Char('\\'), '/');
     };
-    const QStringList oldSet{"old\r\n", "old\r\n", ""};
-    put(names[0], "old\r\n");
-    put(names[1], "old\r\n");
+    const bool blocked = fault.contains(QStringLiteral("last rename fails"));
+    const qsizetype compared = files.size() - (blocked ? 1 : 0);
+    existing = int(qMin<qsizetype>(existing, compared));
+    QStringList oldSet;
+    QStringList newSet;
+    QList<ValueFile::Entry> entries;
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        oldSet << (i < existing ? QStringLiteral("old %1\r\n").arg(i) : QString());
+        newSet << QStringLiteral("new %1\r\n").arg(i);
+        entries.append({at(files[i], false), QStringLiteral("new %1").arg(i)});
+    }
+    oldSet = oldSet.mid(0, compared);
+    newSet = newSet.mid(0, compared);
+    const auto noFaults = qScopeGuard([] {
+        ValueFile::Faults::setLinksFail(false);
+        ValueFile::Faults::stopAfter(-1);
+    });
+    ValueFile::Faults::setLinksFail(fault.startsWith(QStringLiteral("links fail")));
 
-    // The last rename fails (a folder in the way): the files already replaced come back.
-    QDir().mkpath(path(names[2]));
-    QVERIFY(!ValueFile::writeAll(entries("new")));
-    QCOMPARE(contents(), oldSet);
-    QVERIFY(QDir(path(names[2])).removeRecursively());
+    for (int changes = 0;; ++changes) {
+        for (const QString &folder : {program + "/data", program + "/hall", stick}) {
+            QDir(folder).removeRecursively();
+            QDir().mkpath(folder);
+        }
+        for (qsizetype i = 0; i < existing; ++i) {
+            QFile file(at(files[i], false));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(oldSet.value(i).toUtf8()) > 0);
+        }
+        if (blocked)
+            QDir().mkpath(at(files.last(), false));
 
-    // Killed while its new files were still being written: the old set stays.
-    put("\\data\\stallix-set.stage", QFile::encodeName(path(names[0])) + "\n");
-    put(names[0] + ".stallix-new", "half");
-    ValueFile::finishInterruptedWrites({path("\\data")});
-    QCOMPARE(contents(), oldSet);
+        ValueFile::Faults::stopAfter(changes);
+        const bool written = ValueFile::writeAll(entries);
+        const bool cut = ValueFile::Faults::stopped();
+        ValueFile::Faults::stopAfter(-1);
 
-    // Killed between the renames: the next start completes the new set.
-    QVERIFY(ValueFile::writeAll(entries("new")));
-    put(names[0], "old\r\n");
-    put(names[2] + ".stallix-old", "old\r\n");
-    QByteArray journal;
-    for (const QString &name : names.mid(1))
-        journal += QFile::encodeName(path(name)) + "\n";
-    put("\\data\\stallix-set.commit", QFile::encodeName(path(names[0])) + "\n" + journal);
-    put(names[0] + ".stallix-new", "new\r\n");
-    put("\\data\\other.stallix-new", "stray");
-    ValueFile::finishInterruptedWrites({path("\\data")});
-    QCOMPARE(contents(), (QStringList{"new\r\n", "new\r\n", "new\r\n"}));
-    QCOMPARE(QDir(path("\\data")).entryList(QDir::Files | QDir::Hidden),
-             (QStringList{"a.hor", "b.hor", "c.hor"}));
+        QVERIFY(QDir().rename(program, moved) && QDir().rename(stick, movedStick));
+        sv().moveProgramFolder(moved);
+        ValueFile::finishInterruptedWrites({moved + "/data", moved + "/hall"});
+        ValueFile::finishInterruptedSet(movedStick);
+        QStringList found;
+        for (qsizetype i = 0; i < compared; ++i) {
+            QFile file(at(files[i], true));
+            found << (file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll())
+                                                     : QString());
+        }
+        QStringList leftovers;
+        for (const QString &folder : {moved + "/data", moved + "/hall", movedStick})
+            leftovers << QDir(folder).entryList({"*.stallix-*", "stallix-set.*"},
+                                                QDir::Files | QDir::Hidden);
+        QVERIFY(QDir().rename(moved, program) && QDir().rename(movedStick, stick));
+        sv().moveProgramFolder(program);
+
+        const QByteArray where = "after " + QByteArray::number(changes) + " changes";
+        QVERIFY2(found == oldSet || found == newSet, where + ": " + found.join('|').toUtf8());
+        QVERIFY2(leftovers.isEmpty(), where + ": " + leftovers.join(' ').toUtf8());
+        if (!cut) {
+            QCOMPARE(written, !blocked);
+            QCOMPARE(found, written ? newSet : oldSet);
+            break;
+        }
+    }
 }
 
 void TestCommon::registryLoadsOnceAndUnloads()
