@@ -15,6 +15,8 @@
 #include <QMap>
 #include <QProcess>
 
+#include <optional>
+
 #include <sys/stat.h>
 
 namespace {
@@ -268,28 +270,70 @@ private slots:
         QVERIFY(!exists(UserProfile::file(2, UserProfile::Debt)));
     }
 
+    void oneGamePerProgramFolder_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<bool>("starts");
+        QTest::addColumn<bool>("lockFile");
+        QTest::newRow("another game runs") << "game" << false << false;
+        QTest::newRow("lock of a game that is gone") << "gone" << true << true;
+        QTest::newRow("empty lock (power cut)") << "empty" << true << true;
+        QTest::newRow("garbled lock") << "garbled" << true << true;
+        QTest::newRow("full disk") << "full" << true << false;
+        QTest::newRow("another game runs, full disk") << "game,full" << false << false;
+        QTest::newRow("another game runs without its lock file")
+            << "game without file" << false << false;
+    }
+
+    // One game per program folder, never two, and a lock whose game is gone never shuts the
+    // player out.
     void oneGamePerProgramFolder()
     {
-        std::unique_ptr<QLockFile> first = claimProgramFolder();
-        QVERIFY(first && first->isLocked());
-        QVERIFY(!claimProgramFolder());
-        QCOMPARE(sv().boxes.size(), 1);
-        QVERIFY(sv().boxes[0].text.contains(QDir::toNativeSeparators(programFolder())));
-        first.reset();
-
-        // A lock left by a game that died blocks nothing, and the next start removes what
-        // its broken-off save left.
-        QProcess gone;
-        gone.start(QStringLiteral("true"));
-        QVERIFY(gone.waitForStarted());
-        const qint64 pid = gone.processId();
-        QVERIFY(gone.waitForFinished());
-        put("\\data\\stallix.lock", QByteArray::number(pid) + "\nstallix\n\n");
+        QFETCH(QString, before);
+        QFETCH(bool, starts);
+        QFETCH(bool, lockFile);
+        std::unique_ptr<ProgramLock> other;
+        if (before.startsWith("game")) {
+            std::optional<FullDisk> full;
+            if (before == "game without file")
+                full.emplace();
+            other = claimProgramFolder();
+            QVERIFY(other);
+            sv().boxes.clear();
+        } else if (before == "gone") {
+            QProcess gone;
+            gone.start(QStringLiteral("true"));
+            QVERIFY(gone.waitForFinished());
+            put("\\data\\stallix.lock", QByteArray::number(gone.processId()) + "\nstallix\n\n");
+        } else if (before == "empty") {
+            put("\\data\\stallix.lock", "");
+        } else if (before == "garbled") {
+            put("\\data\\stallix.lock", "\x7f\x02#?");
+        }
         put("\\data\\user1cash.hor.stallix-new", "9");
-        const std::unique_ptr<QLockFile> next = claimProgramFolder();
-        QVERIFY(next && next->isLocked());
-        QVERIFY(!exists("\\data\\user1cash.hor.stallix-new"));
-        QCOMPARE(sv().boxes.size(), 1);
+
+        std::unique_ptr<ProgramLock> claim;
+        {
+            std::optional<FullDisk> full;
+            if (before.endsWith("full"))
+                full.emplace();
+            claim = claimProgramFolder();
+        }
+        QCOMPARE(bool(claim), starts);
+        QCOMPARE(claim && claim->holdsLockFile(), lockFile);
+        // A game that starts removes what a broken-off save left; one that does not, nothing.
+        QCOMPARE(exists("\\data\\user1cash.hor.stallix-new"), !starts);
+        const QString folder = QDir::toNativeSeparators(programFolder());
+        if (!starts) {
+            QCOMPARE(sv().boxTexts(),
+                     QStringList{"Stallix6 is already running with the program folder \"" + folder
+                                 + "\". Please carry on in that game."});
+        } else if (!lockFile) {
+            QCOMPARE(sv().boxes.size(), 1);
+            QVERIFY(sv().boxes[0].text.contains(folder));
+        } else {
+            QVERIFY(sv().boxes.isEmpty());
+        }
     }
 
     void failedImportWriteRestoresEveryTarget()
