@@ -4,6 +4,7 @@
 #include "common/globals.h"
 #include "common/registry.h"
 #include "mainwindow/form2.h"
+#include "profiles/firstrun.h"
 #include "profiles/form14.h"
 #include "profiles/frmcontrol.h"
 #include "profiles/profileimport.h"
@@ -196,9 +197,10 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
 
+        // A first run that cannot be marked as under way writes nothing and imports nothing.
         frmcontrol *w = form<frmcontrol>();
-        QCOMPARE(sv().boxTexts().size(), 2);
-        QCOMPARE(sv().boxTexts().first(), NothingFound);
+        QCOMPARE(sv().boxTexts().size(), 1);
+        QCOMPARE(sv().boxes[0].icon, MsgIcon::Critical);
         QVERIFY(sv().boxTexts().last().contains(QDir::toNativeSeparators(path("\\data"))));
         QCOMPARE(loginRows(w), DefaultNames);
         QVERIFY(QFileInfo(path(QStringLiteral("\\data"))).isFile());
@@ -226,11 +228,43 @@ private slots:
         QVERIFY(loadedForm<Form14>());
 
         form<frmcontrol>();
-        QCOMPARE(sv().boxTexts().size(), 3);
-        QCOMPARE(sv().boxTexts()[1], NothingFound);
-        QVERIFY(sv().boxTexts()[2].contains(QDir::toNativeSeparators(path("\\data"))));
+        QCOMPARE(sv().boxTexts().size(), 2);
+        QCOMPARE(sv().boxes[1].icon, MsgIcon::Critical);
+        QVERIFY(sv().boxTexts()[1].contains(QDir::toNativeSeparators(path("\\data"))));
         // No empty name file that would end the first run, no country that counts as chosen.
         QCOMPARE(QDir(path("\\data")).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void firstRunCutShortRunsAgain_data()
+    {
+        QTest::addColumn<bool>("setUp");
+        QTest::addColumn<bool>("slot1");
+        QTest::newRow("killed before the import") << true << false;
+        QTest::newRow("killed under the import's message") << true << true;
+        QTest::newRow("set-up failed, the import's fallback written") << false << true;
+    }
+
+    // Whatever of the first run was on disk when it was cut short, the next start runs it all
+    // again, import included, and the start after that is an ordinary one.
+    void firstRunCutShortRunsAgain()
+    {
+        QFETCH(bool, setUp);
+        QFETCH(bool, slot1);
+        QVERIFY(beginFirstRun());
+        if (setUp)
+            QVERIFY(writeFirstRunDefaults());
+        if (slot1)
+            QVERIFY(writeDefaultProfile(1));
+
+        frmcontrol *w = form<frmcontrol>();
+        QCOMPARE(sv().boxTexts(), QStringList{NothingFound});
+        QCOMPARE(loginRows(w), DefaultNames);
+        verifyDefaults();
+
+        unloadAll();
+        flushDeletes();
+        form<frmcontrol>();
+        QCOMPARE(sv().boxTexts(), QStringList{NothingFound});
     }
 
     void unreadableFileStopsPlay_data()
