@@ -8,7 +8,6 @@
 #include "common/registry.h"
 #include "common/twips.h"
 #include "common/valuefile.h"
-#include "profiles/userprofile.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -340,40 +339,19 @@ void TestCommon::valueFileValueIsOneLine()
 
 void TestCommon::valueFileSetIsWholeAfterAKillOrAFault_data()
 {
-    // A set's files: game paths under the program folder, or "@name" in a backup folder
-    // elsewhere (a stick). The first `existing` of them are there before the set is written.
-    QTest::addColumn<QStringList>("files");
+    // The sets the game writes, by where they lie, how many files they have and how many of
+    // those are there before: "stick" is a backup folder outside the program folder.
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<int>("count");
     QTest::addColumn<int>("existing");
     QTest::addColumn<QString>("fault");
-    QStringList save;
-    QStringList backup{"@userbackup.hor", "@usern.hor"};
-    for (const QString &suffix : UserProfile::savedSuffixes()) {
-        save << QStringLiteral("\\data\\user1%1").arg(suffix);
-        backup << QStringLiteral("@user1%1").arg(suffix);
-    }
-    QStringList hall;
-    for (int i = 0; i < 5; ++i)
-        hall << QStringLiteral("\\hall\\posit%1.gir").arg(i);
-    for (int i = 0; i < 5; ++i)
-        hall << QStringLiteral("\\hall\\positnam%1.gir").arg(i);
-
-    struct Set
-    {
-        const char *name;
-        QStringList files;
-        qsizetype existing;
-    };
-    const QList<Set> sets{{"save", save, save.size()},
-                          {"first backup", backup, 0},
-                          {"backup over an older one", backup, backup.size()},
-                          {"hall of fame with its names missing", hall, 5}};
     // "links fail": a FAT or exFAT stick; "last rename fails": a folder in the last one's way.
     for (const char *fault :
          {"none", "links fail", "last rename fails", "links fail, last rename fails"}) {
-        for (const Set &set : sets) {
-            QTest::addRow("%s, %s", set.name, fault)
-                << set.files << int(set.existing) << QString::fromLatin1(fault);
-        }
+        QTest::addRow("save, %s", fault) << "data" << 8 << 8 << fault;
+        QTest::addRow("first backup, %s", fault) << "stick" << 10 << 0 << fault;
+        QTest::addRow("backup over an older one, %s", fault) << "stick" << 10 << 10 << fault;
+        QTest::addRow("hall of fame, names missing, %s", fault) << "hall" << 10 << 5 << fault;
     }
 }
 
@@ -382,29 +360,27 @@ void TestCommon::valueFileSetIsWholeAfterAKillOrAFault_data()
 // one, and none of the game's own temporary files.
 void TestCommon::valueFileSetIsWholeAfterAKillOrAFault()
 {
-    QFETCH(QStringList, files);
+    QFETCH(QString, folder);
+    QFETCH(int, count);
     QFETCH(int, existing);
     QFETCH(QString, fault);
     const QString root = QFileInfo(programFolder()).absolutePath();
     const QString program = programFolder();
-    const QString moved = root + QStringLiteral("/moved game");
-    const QString stick = root + QStringLiteral("/stick");
-    const QString movedStick = root + QStringLiteral("/stick mounted elsewhere");
-    auto at = [&](const QString &file, bool afterMove) {
-        if (file.startsWith(QLatin1Char('@')))
-            return (afterMove ? movedStick : stick) + QLatin1Char('/') + file.mid(1);
-        return (afterMove ? moved : program) + QString(file).replace(QLatin1Char('\\'), '/');
+    const QString base = folder == "stick" ? root + "/usb" : program;
+    const QString movedBase = base + " moved";
+    auto at = [&](int i, bool moved) {
+        return QStringLiteral("%1/%2/file%3.hor").arg(moved ? movedBase : base, folder).arg(i);
     };
-    const bool blocked = fault.contains(QStringLiteral("last rename fails"));
-    const qsizetype compared = files.size() - (blocked ? 1 : 0);
-    existing = int(qMin<qsizetype>(existing, compared));
+    const bool blocked = fault.contains("last rename fails");
+    const int compared = count - (blocked ? 1 : 0);
+    existing = qMin(existing, compared);
     QStringList oldSet;
     QStringList newSet;
     QList<ValueFile::Entry> entries;
-    for (qsizetype i = 0; i < files.size(); ++i) {
+    for (int i = 0; i < count; ++i) {
         oldSet << (i < existing ? QStringLiteral("old %1\r\n").arg(i) : QString());
         newSet << QStringLiteral("new %1\r\n").arg(i);
-        entries.append({at(files[i], false), QStringLiteral("new %1").arg(i)});
+        entries.append({at(i, false), QStringLiteral("new %1").arg(i)});
     }
     oldSet = oldSet.mid(0, compared);
     newSet = newSet.mid(0, compared);
@@ -412,40 +388,37 @@ void TestCommon::valueFileSetIsWholeAfterAKillOrAFault()
         ValueFile::Faults::setLinksFail(false);
         ValueFile::Faults::stopAfter(-1);
     });
-    ValueFile::Faults::setLinksFail(fault.startsWith(QStringLiteral("links fail")));
+    ValueFile::Faults::setLinksFail(fault.startsWith("links fail"));
 
     for (int changes = 0;; ++changes) {
-        for (const QString &folder : {program + "/data", program + "/hall", stick}) {
-            QDir(folder).removeRecursively();
-            QDir().mkpath(folder);
-        }
-        for (qsizetype i = 0; i < existing; ++i) {
-            QFile file(at(files[i], false));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(oldSet.value(i).toUtf8()) > 0);
+        QDir(base + "/" + folder).removeRecursively();
+        QDir().mkpath(base + "/" + folder);
+        for (int i = 0; i < existing; ++i) {
+            QFile file(at(i, false));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(oldSet[i].toUtf8()) > 0);
         }
         if (blocked)
-            QDir().mkpath(at(files.last(), false));
+            QDir().mkpath(at(count - 1, false));
 
         ValueFile::Faults::stopAfter(changes);
         const bool written = ValueFile::writeAll(entries);
         const bool cut = ValueFile::Faults::stopped();
         ValueFile::Faults::stopAfter(-1);
 
-        QVERIFY(QDir().rename(program, moved) && QDir().rename(stick, movedStick));
-        sv().moveProgramFolder(moved);
-        ValueFile::finishInterruptedWrites({moved + "/data", moved + "/hall"});
-        ValueFile::finishInterruptedSet(movedStick);
+        QVERIFY(QDir().rename(base, movedBase));
+        sv().moveProgramFolder(base == program ? movedBase : program);
+        ValueFile::finishInterruptedWrites(
+            {sv().programFolder() + "/data", sv().programFolder() + "/hall"});
+        ValueFile::finishInterruptedSet(movedBase + "/" + folder);
         QStringList found;
-        for (qsizetype i = 0; i < compared; ++i) {
-            QFile file(at(files[i], true));
-            found << (file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll())
-                                                     : QString());
+        for (int i = 0; i < compared; ++i) {
+            QFile file(at(i, true));
+            found << (file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "");
         }
-        QStringList leftovers;
-        for (const QString &folder : {moved + "/data", moved + "/hall", movedStick})
-            leftovers << QDir(folder).entryList({"*.stallix-*", "stallix-set.*"},
-                                                QDir::Files | QDir::Hidden);
-        QVERIFY(QDir().rename(moved, program) && QDir().rename(movedStick, stick));
+        const QStringList leftovers =
+            QDir(movedBase + "/" + folder)
+                .entryList({"*.stallix-*", "stallix-set.*"}, QDir::Files | QDir::Hidden);
+        QVERIFY(QDir().rename(movedBase, base));
         sv().moveProgramFolder(program);
 
         const QByteArray where = "after " + QByteArray::number(changes) + " changes";
