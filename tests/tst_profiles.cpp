@@ -306,68 +306,55 @@ private slots:
 
     void oneGamePerProgramFolder_data()
     {
-        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("otherGame");   // 0: none, 1: with its lock file, 2: without
+        QTest::addColumn<QByteArray>("lock"); // a lock file left behind, "-" for none
+        QTest::addColumn<bool>("fullDisk");
         QTest::addColumn<bool>("starts");
-        QTest::addColumn<bool>("lockFile");
-        QTest::newRow("another game runs") << "game" << false << false;
-        QTest::newRow("lock of a game that is gone") << "gone" << true << true;
-        QTest::newRow("empty lock (power cut)") << "empty" << true << true;
-        QTest::newRow("garbled lock") << "garbled" << true << true;
-        QTest::newRow("full disk") << "full" << true << false;
-        QTest::newRow("another game runs, full disk") << "game,full" << false << false;
+        QTest::newRow("another game runs") << 1 << QByteArray("-") << false << false;
+        QTest::newRow("lock of a game that is gone")
+            << 0 << QByteArray("2147483646\nstallix\n\n") << false << true;
+        QTest::newRow("empty lock (power cut)") << 0 << QByteArray() << false << true;
+        QTest::newRow("garbled lock") << 0 << QByteArray("\x7f\x02#?") << false << true;
+        QTest::newRow("full disk") << 0 << QByteArray("-") << true << true;
+        QTest::newRow("another game runs, full disk") << 1 << QByteArray("-") << true << false;
         QTest::newRow("another game runs without its lock file")
-            << "game without file" << false << false;
+            << 2 << QByteArray("-") << false << false;
     }
 
     // One game per program folder, never two, and a lock whose game is gone never shuts the
     // player out.
     void oneGamePerProgramFolder()
     {
-        QFETCH(QString, before);
+        QFETCH(int, otherGame);
+        QFETCH(QByteArray, lock);
+        QFETCH(bool, fullDisk);
         QFETCH(bool, starts);
-        QFETCH(bool, lockFile);
-        std::unique_ptr<ProgramLock> other;
-        if (before.startsWith("game")) {
-            std::optional<FullDisk> full;
-            if (before == "game without file")
-                full.emplace();
-            other = claimProgramFolder();
-            QVERIFY(other);
-            sv().boxes.clear();
-        } else if (before == "gone") {
-            QProcess gone;
-            gone.start(QStringLiteral("true"));
-            QVERIFY(gone.waitForFinished());
-            put("\\data\\stallix.lock", QByteArray::number(gone.processId()) + "\nstallix\n\n");
-        } else if (before == "empty") {
-            put("\\data\\stallix.lock", "");
-        } else if (before == "garbled") {
-            put("\\data\\stallix.lock", "\x7f\x02#?");
-        }
+        const auto claim = [](bool full) {
+            std::optional<FullDisk> disk;
+            if (full)
+                disk.emplace();
+            return claimProgramFolder();
+        };
+        const std::unique_ptr<ProgramLock> other = otherGame ? claim(otherGame == 2) : nullptr;
+        QCOMPARE(bool(other), otherGame != 0);
+        sv().boxes.clear();
+        if (lock != "-")
+            put("\\data\\stallix.lock", lock);
         put("\\data\\user1cash.hor.stallix-new", "9");
 
-        std::unique_ptr<ProgramLock> claim;
-        {
-            std::optional<FullDisk> full;
-            if (before.endsWith("full"))
-                full.emplace();
-            claim = claimProgramFolder();
-        }
-        QCOMPARE(bool(claim), starts);
-        QCOMPARE(claim && claim->holdsLockFile(), lockFile);
+        const std::unique_ptr<ProgramLock> mine = claim(fullDisk);
+        QCOMPARE(bool(mine), starts);
+        QCOMPARE(mine && mine->holdsLockFile(), starts && !fullDisk);
         // A game that starts removes what a broken-off save left; one that does not, nothing.
         QCOMPARE(exists("\\data\\user1cash.hor.stallix-new"), !starts);
         const QString folder = QDir::toNativeSeparators(programFolder());
-        if (!starts) {
+        if (!starts)
             QCOMPARE(sv().boxTexts(),
                      QStringList{"Stallix6 is already running with the program folder \"" + folder
                                  + "\". Please carry on in that game."});
-        } else if (!lockFile) {
-            QCOMPARE(sv().boxes.size(), 1);
-            QVERIFY(sv().boxes[0].text.contains(folder));
-        } else {
-            QVERIFY(sv().boxes.isEmpty());
-        }
+        else
+            QCOMPARE(sv().boxTexts().size(), int(fullDisk));
+        QCOMPARE(sv().boxTexts().filter(folder).size(), sv().boxTexts().size());
     }
 
     void failedImportWriteRestoresEveryTarget()
