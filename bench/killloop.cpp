@@ -37,7 +37,7 @@ ScriptedServices *useFolder(const QString &folder)
 int borrowForEver(const QString &folder)
 {
     ScriptedServices *sv = useFolder(folder);
-    const std::unique_ptr<QLockFile> lock = claimProgramFolder();
+    const auto lock = claimProgramFolder();
     if (!lock)
         return 2;
     Form2 *main = logIn(1);

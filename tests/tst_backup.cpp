@@ -114,6 +114,10 @@ private slots:
         writeDefaultProfiles();
         Form2 *main = logIn(2);
         putSlot4Set();
+        // The backup was killed during its renames: the restore finishes it before reading.
+        putInSet(QStringLiteral("user4cash.hor.stallix-new"), "8000\r\n");
+        putInSet(QStringLiteral("user4cash.hor"), "1\r\n");
+        putInSet(QStringLiteral("stallix-set.commit"), "user4cash.hor\n");
         const QByteArray password = bytes(UserProfile::file(2, UserProfile::Password));
         const QByteArray slot4Cash = bytes(UserProfile::file(4, UserProfile::Cash));
 

@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QSet>
 
 #include <limits>
@@ -54,7 +55,8 @@ private slots:
     void valueFileReadsOnlyRegularFiles();
     void valueFileValueIsOneLine_data();
     void valueFileValueIsOneLine();
-    void valueFileSetIsWholeAfterFailureOrCrash();
+    void valueFileSetIsWholeAfterAKillOrAFault_data();
+    void valueFileSetIsWholeAfterAKillOrAFault();
 
     void registryLoadsOnceAndUnloads();
     void registryCloseBoxUnloads();
@@ -158,6 +160,8 @@ void TestCommon::writtenNumbers()
     QCOMPARE(numberText(1), QStringLiteral(" 1 "));
     QCOMPARE(numberText(0), QStringLiteral(" 0 "));
     QCOMPARE(numberText(-3), QStringLiteral("-3 "));
+    QCOMPARE(numberText(std::numeric_limits<qint64>::min()),
+             QStringLiteral("-9223372036854775808 "));
     QCOMPARE(digits(-500), QStringLiteral("-500"));
     QCOMPARE(decimalText(750), QStringLiteral("750"));
     QCOMPARE(decimalText(187.5), QStringLiteral("187.5"));
@@ -335,51 +339,99 @@ void TestCommon::valueFileValueIsOneLine()
     QCOMPARE(target, readBack);
 }
 
-void TestCommon::valueFileSetIsWholeAfterFailureOrCrash()
+void TestCommon::valueFileSetIsWholeAfterAKillOrAFault_data()
 {
-    const QStringList names{"\\data\\a.hor", "\\data\\b.hor", "\\data\\c.hor"};
-    auto entries = [&](const QString &text) {
-        QList<ValueFile::Entry> set;
-        for (const QString &name : names)
-            set.append({path(name), text});
-        return set;
+    // The sets the game writes, by where they lie, how many files they have and how many of
+    // those are there before: "stick" is a backup folder outside the program folder.
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("existing");
+    QTest::addColumn<QString>("fault");
+    // "links fail": a FAT or exFAT stick; "last rename fails": a folder in the last one's way.
+    for (const char *fault :
+         {"none", "links fail", "last rename fails", "links fail, last rename fails"}) {
+        QTest::addRow("save, %s", fault) << "data" << 8 << 8 << fault;
+        QTest::addRow("first backup, %s", fault) << "stick" << 10 << 0 << fault;
+        QTest::addRow("backup over an older one, %s", fault) << "stick" << 10 << 10 << fault;
+        QTest::addRow("hall of fame, names missing, %s", fault) << "hall" << 10 << 5 << fault;
+    }
+}
+
+// Killed after every change a set makes to the disk, the next start, with the program folder
+// and the backup folder moved elsewhere meanwhile, finds the whole old set or the whole new
+// one, and none of the game's own temporary files.
+void TestCommon::valueFileSetIsWholeAfterAKillOrAFault()
+{
+    QFETCH(QString, folder);
+    QFETCH(int, count);
+    QFETCH(int, existing);
+    QFETCH(QString, fault);
+    const QString root = QFileInfo(programFolder()).absolutePath();
+    const QString program = programFolder();
+    const QString base = folder == "stick" ? root + "/usb" : program;
+    const QString movedBase = base + " moved";
+    auto at = [&](int i, bool moved) {
+        return QStringLiteral("%1/%2/file%3.hor").arg(moved ? movedBase : base, folder).arg(i);
     };
-    auto contents = [&] {
-        QStringList all;
-        for (const QString &name : names)
-            all << QString::fromUtf8(bytes(name));
-        return all;
-    };
-    const QStringList oldSet{"old\r\n", "old\r\n", ""};
-    put(names[0], "old\r\n");
-    put(names[1], "old\r\n");
+    const bool blocked = fault.contains("last rename fails");
+    const int compared = count - (blocked ? 1 : 0);
+    existing = qMin(existing, compared);
+    QStringList oldSet;
+    QStringList newSet;
+    QList<ValueFile::Entry> entries;
+    for (int i = 0; i < count; ++i) {
+        oldSet << (i < existing ? QStringLiteral("old %1\r\n").arg(i) : QString());
+        newSet << QStringLiteral("new %1\r\n").arg(i);
+        entries.append({at(i, false), QStringLiteral("new %1").arg(i)});
+    }
+    oldSet = oldSet.mid(0, compared);
+    newSet = newSet.mid(0, compared);
+    const auto noFaults = qScopeGuard([] {
+        ValueFile::Faults::setLinksFail(false);
+        ValueFile::Faults::stopAfter(-1);
+    });
+    ValueFile::Faults::setLinksFail(fault.startsWith("links fail"));
 
-    // The last rename fails (a folder in the way): the files already replaced come back.
-    QDir().mkpath(path(names[2]));
-    QVERIFY(!ValueFile::writeAll(entries("new")));
-    QCOMPARE(contents(), oldSet);
-    QVERIFY(QDir(path(names[2])).removeRecursively());
+    for (int changes = 0;; ++changes) {
+        QDir(base + "/" + folder).removeRecursively();
+        QDir().mkpath(base + "/" + folder);
+        for (int i = 0; i < existing; ++i) {
+            QFile file(at(i, false));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(oldSet[i].toUtf8()) > 0);
+        }
+        if (blocked)
+            QDir().mkpath(at(count - 1, false));
 
-    // Killed while its new files were still being written: the old set stays.
-    put("\\data\\stallix-set.stage", QFile::encodeName(path(names[0])) + "\n");
-    put(names[0] + ".stallix-new", "half");
-    ValueFile::finishInterruptedWrites({path("\\data")});
-    QCOMPARE(contents(), oldSet);
+        ValueFile::Faults::stopAfter(changes);
+        const bool written = ValueFile::writeAll(entries);
+        const bool cut = ValueFile::Faults::stopped();
+        ValueFile::Faults::stopAfter(-1);
 
-    // Killed between the renames: the next start completes the new set.
-    QVERIFY(ValueFile::writeAll(entries("new")));
-    put(names[0], "old\r\n");
-    put(names[2] + ".stallix-old", "old\r\n");
-    QByteArray journal;
-    for (const QString &name : names.mid(1))
-        journal += QFile::encodeName(path(name)) + "\n";
-    put("\\data\\stallix-set.commit", QFile::encodeName(path(names[0])) + "\n" + journal);
-    put(names[0] + ".stallix-new", "new\r\n");
-    put("\\data\\other.stallix-new", "stray");
-    ValueFile::finishInterruptedWrites({path("\\data")});
-    QCOMPARE(contents(), (QStringList{"new\r\n", "new\r\n", "new\r\n"}));
-    QCOMPARE(QDir(path("\\data")).entryList(QDir::Files | QDir::Hidden),
-             (QStringList{"a.hor", "b.hor", "c.hor"}));
+        QVERIFY(QDir().rename(base, movedBase));
+        sv().moveProgramFolder(base == program ? movedBase : program);
+        ValueFile::finishInterruptedWrites(
+            {sv().programFolder() + "/data", sv().programFolder() + "/hall"});
+        ValueFile::finishInterruptedSet(movedBase + "/" + folder);
+        QStringList found;
+        for (int i = 0; i < compared; ++i) {
+            QFile file(at(i, true));
+            found << (file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "");
+        }
+        const QStringList leftovers =
+            QDir(movedBase + "/" + folder)
+                .entryList({"*.stallix-*", "stallix-set.*"}, QDir::Files | QDir::Hidden);
+        QVERIFY(QDir().rename(movedBase, base));
+        sv().moveProgramFolder(program);
+
+        const QByteArray where = "after " + QByteArray::number(changes) + " changes";
+        QVERIFY2(found == oldSet || found == newSet, where + ": " + found.join('|').toUtf8());
+        QVERIFY2(leftovers.isEmpty(), where + ": " + leftovers.join(' ').toUtf8());
+        if (!cut) {
+            QCOMPARE(written, !blocked);
+            QCOMPARE(found, written ? newSet : oldSet);
+            break;
+        }
+    }
 }
 
 void TestCommon::registryLoadsOnceAndUnloads()

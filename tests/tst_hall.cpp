@@ -10,6 +10,9 @@
 #include "profiles/userprofile.h"
 
 #include <QDir>
+#include <QFile>
+
+#include <sys/stat.h>
 
 class TestHall : public GameTest
 {
@@ -186,12 +189,43 @@ private slots:
         QVERIFY(sv().boxes.isEmpty());
     }
 
-    // A hall that cannot be written: the defaults on screen, one report, the profile alone.
-    void unwritableHall()
+    void hallThatCannotBeRewritten_data()
     {
+        QTest::addColumn<QString>("damage"); // "hall" or a hall file, and what stands there
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("hall is not a folder") << "\\hall"
+                                              << "file";
+        QTest::newRow("a score file is a FIFO") << "\\hall\\posit3.gir"
+                                                << "fifo";
+        QTest::newRow("a name file over the size cap") << "\\hall\\positnam1.gir"
+                                                       << "large";
+        QTest::newRow("a name file is a dangling link") << "\\hall\\positnam4.gir"
+                                                        << "dangling";
+    }
+
+    // A hall that cannot be written, or holds a file that cannot be read: the defaults on
+    // screen, one report naming the folder, and every hall file and the profile left alone.
+    void hallThatCannotBeRewritten()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QString, kind);
         Form2 *main = play(QStringLiteral("4995000"));
-        QVERIFY(QDir(path("\\hall")).removeRecursively());
-        put("\\hall", "not a folder");
+        HallTable mine = HallOfFame::defaultTable();
+        mine[0] = {4999999, QStringLiteral("Kept")};
+        putTable(mine);
+        if (kind == "file") {
+            QVERIFY(QDir(path("\\hall")).removeRecursively());
+            put("\\hall", "not a folder");
+        } else {
+            remove(damage);
+            if (kind == "fifo")
+                QVERIFY(::mkfifo(QFile::encodeName(path(damage)).constData(), 0600) == 0);
+            else if (kind == "large")
+                put(damage, QByteArray(70000, 'x') + "\r\n");
+            else
+                QVERIFY(QFile::link(path("\\hall\\gone.gir"), path(damage)));
+        }
+        const QList<QByteArray> before = hallFiles();
         const QByteArray cashFile = bytes(UserProfile::file(1, UserProfile::Cash));
         sv().promptAnswers.enqueue(QStringLiteral("Ada"));
 
@@ -199,11 +233,14 @@ private slots:
         frmHall *hall = loadedForm<frmHall>();
         QCOMPARE(hall->Label2[0]->text(), QStringLiteral("Ada"));
         QCOMPARE(hall->Label2[1]->text(), QStringLiteral("Tellary Networks"));
+        QCOMPARE(hall->Label1[1]->text(), QStringLiteral(" 4990000 "));
         QCOMPARE(sv().boxes.size(), 1);
         QCOMPARE(sv().boxes[0].icon, MsgIcon::Critical);
         QVERIFY(sv().boxes[0].text.contains(QDir::toNativeSeparators(path("\\hall"))));
-        QCOMPARE(bytes("\\hall"), QByteArray("not a folder"));
+        QCOMPARE(hallFiles(), before);
         QCOMPARE(bytes(UserProfile::file(1, UserProfile::Cash)), cashFile);
+        if (kind == "file")
+            QCOMPARE(bytes("\\hall"), QByteArray("not a folder"));
     }
 
     void countdownReturnsToTheGame()

@@ -4,6 +4,7 @@
 #include "common/globals.h"
 #include "common/registry.h"
 #include "mainwindow/form2.h"
+#include "profiles/firstrun.h"
 #include "profiles/form14.h"
 #include "profiles/frmcontrol.h"
 #include "profiles/profileimport.h"
@@ -14,6 +15,8 @@
 #include <QFile>
 #include <QMap>
 #include <QProcess>
+
+#include <optional>
 
 #include <sys/stat.h>
 
@@ -194,9 +197,10 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
 
+        // A first run that cannot be marked as under way writes nothing and imports nothing.
         frmcontrol *w = form<frmcontrol>();
-        QCOMPARE(sv().boxTexts().size(), 2);
-        QCOMPARE(sv().boxTexts().first(), NothingFound);
+        QCOMPARE(sv().boxTexts().size(), 1);
+        QCOMPARE(sv().boxes[0].icon, MsgIcon::Critical);
         QVERIFY(sv().boxTexts().last().contains(QDir::toNativeSeparators(path("\\data"))));
         QCOMPARE(loginRows(w), DefaultNames);
         QVERIFY(QFileInfo(path(QStringLiteral("\\data"))).isFile());
@@ -224,11 +228,43 @@ private slots:
         QVERIFY(loadedForm<Form14>());
 
         form<frmcontrol>();
-        QCOMPARE(sv().boxTexts().size(), 3);
-        QCOMPARE(sv().boxTexts()[1], NothingFound);
-        QVERIFY(sv().boxTexts()[2].contains(QDir::toNativeSeparators(path("\\data"))));
+        QCOMPARE(sv().boxTexts().size(), 2);
+        QCOMPARE(sv().boxes[1].icon, MsgIcon::Critical);
+        QVERIFY(sv().boxTexts()[1].contains(QDir::toNativeSeparators(path("\\data"))));
         // No empty name file that would end the first run, no country that counts as chosen.
         QCOMPARE(QDir(path("\\data")).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void firstRunCutShortRunsAgain_data()
+    {
+        QTest::addColumn<bool>("setUp");
+        QTest::addColumn<bool>("slot1");
+        QTest::newRow("killed before the import") << true << false;
+        QTest::newRow("killed under the import's message") << true << true;
+        QTest::newRow("set-up failed, the import's fallback written") << false << true;
+    }
+
+    // Whatever of the first run was on disk when it was cut short, the next start runs it all
+    // again, import included, and the start after that is an ordinary one.
+    void firstRunCutShortRunsAgain()
+    {
+        QFETCH(bool, setUp);
+        QFETCH(bool, slot1);
+        QVERIFY(beginFirstRun());
+        if (setUp)
+            QVERIFY(writeFirstRunDefaults());
+        if (slot1)
+            QVERIFY(writeDefaultProfile(1));
+
+        frmcontrol *w = form<frmcontrol>();
+        QCOMPARE(sv().boxTexts(), QStringList{NothingFound});
+        QCOMPARE(loginRows(w), DefaultNames);
+        verifyDefaults();
+
+        unloadAll();
+        flushDeletes();
+        form<frmcontrol>();
+        QCOMPARE(sv().boxTexts(), QStringList{NothingFound});
     }
 
     void unreadableFileStopsPlay_data()
@@ -268,28 +304,57 @@ private slots:
         QVERIFY(!exists(UserProfile::file(2, UserProfile::Debt)));
     }
 
+    void oneGamePerProgramFolder_data()
+    {
+        QTest::addColumn<int>("otherGame");   // 0: none, 1: with its lock file, 2: without
+        QTest::addColumn<QByteArray>("lock"); // a lock file left behind, "-" for none
+        QTest::addColumn<bool>("fullDisk");
+        QTest::addColumn<bool>("starts");
+        QTest::newRow("another game runs") << 1 << QByteArray("-") << false << false;
+        QTest::newRow("lock of a game that is gone")
+            << 0 << QByteArray("2147483646\nstallix\n\n") << false << true;
+        QTest::newRow("empty lock (power cut)") << 0 << QByteArray() << false << true;
+        QTest::newRow("garbled lock") << 0 << QByteArray("\x7f\x02#?") << false << true;
+        QTest::newRow("full disk") << 0 << QByteArray("-") << true << true;
+        QTest::newRow("another game runs, full disk") << 1 << QByteArray("-") << true << false;
+        QTest::newRow("another game runs without its lock file")
+            << 2 << QByteArray("-") << false << false;
+    }
+
+    // One game per program folder, never two, and a lock whose game is gone never shuts the
+    // player out.
     void oneGamePerProgramFolder()
     {
-        std::unique_ptr<QLockFile> first = claimProgramFolder();
-        QVERIFY(first && first->isLocked());
-        QVERIFY(!claimProgramFolder());
-        QCOMPARE(sv().boxes.size(), 1);
-        QVERIFY(sv().boxes[0].text.contains(QDir::toNativeSeparators(programFolder())));
-        first.reset();
-
-        // A lock left by a game that died blocks nothing, and the next start removes what
-        // its broken-off save left.
-        QProcess gone;
-        gone.start(QStringLiteral("true"));
-        QVERIFY(gone.waitForStarted());
-        const qint64 pid = gone.processId();
-        QVERIFY(gone.waitForFinished());
-        put("\\data\\stallix.lock", QByteArray::number(pid) + "\nstallix\n\n");
+        QFETCH(int, otherGame);
+        QFETCH(QByteArray, lock);
+        QFETCH(bool, fullDisk);
+        QFETCH(bool, starts);
+        const auto claim = [](bool full) {
+            std::optional<FullDisk> disk;
+            if (full)
+                disk.emplace();
+            return claimProgramFolder();
+        };
+        const std::unique_ptr<ProgramLock> other = otherGame ? claim(otherGame == 2) : nullptr;
+        QCOMPARE(bool(other), otherGame != 0);
+        sv().boxes.clear();
+        if (lock != "-")
+            put("\\data\\stallix.lock", lock);
         put("\\data\\user1cash.hor.stallix-new", "9");
-        const std::unique_ptr<QLockFile> next = claimProgramFolder();
-        QVERIFY(next && next->isLocked());
-        QVERIFY(!exists("\\data\\user1cash.hor.stallix-new"));
-        QCOMPARE(sv().boxes.size(), 1);
+
+        const std::unique_ptr<ProgramLock> mine = claim(fullDisk);
+        QCOMPARE(bool(mine), starts);
+        QCOMPARE(mine && mine->holdsLockFile(), starts && !fullDisk);
+        // A game that starts removes what a broken-off save left; one that does not, nothing.
+        QCOMPARE(exists("\\data\\user1cash.hor.stallix-new"), !starts);
+        const QString folder = QDir::toNativeSeparators(programFolder());
+        if (!starts)
+            QCOMPARE(sv().boxTexts(),
+                     QStringList{"Stallix6 is already running with the program folder \"" + folder
+                                 + "\". Please carry on in that game."});
+        else
+            QCOMPARE(sv().boxTexts().size(), int(fullDisk));
+        QCOMPARE(sv().boxTexts().filter(folder).size(), sv().boxTexts().size());
     }
 
     void failedImportWriteRestoresEveryTarget()

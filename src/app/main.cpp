@@ -16,7 +16,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(ProductName);
     QApplication::setApplicationVersion(versionText());
 
-    const std::unique_ptr<QLockFile> lock = claimProgramFolder();
+    const auto lock = claimProgramFolder();
     if (!lock)
         return 1;
 #ifdef STALLIX_WEBENGINE_PLUGIN

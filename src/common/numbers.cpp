@@ -161,8 +161,11 @@ QString digits(qint64 value)
 
 QString numberText(qint64 value)
 {
-    return (value < 0 ? QStringLiteral("-") : QStringLiteral(" "))
-           + QString::number(value < 0 ? -value : value) + QLatin1Char(' ');
+    // The magnitude is taken unsigned: the lowest 64-bit number has no positive counterpart.
+    const quint64 magnitude =
+        value < 0 ? 0 - static_cast<quint64>(value) : static_cast<quint64>(value);
+    return (value < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(magnitude)
+           + QLatin1Char(' ');
 }
 
 QString decimalText(double value)

@@ -2,12 +2,16 @@
 
 #include "numbers.h"
 #include "paths.h"
+#include "services.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
+#include <optional>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -20,12 +24,21 @@ namespace {
 // else in a folder is ever removed at start-up.
 const QString TempSuffix = QStringLiteral(".stallix-new");
 const QString OldSuffix = QStringLiteral(".stallix-old");
-// A set being written lists its targets here; renamed to the commit name once all its new
-// files are whole, which is the moment the new set wins even if the game dies.
-const QString StageJournal = QStringLiteral("\\data\\stallix-set.stage");
-const QString CommitJournal = QStringLiteral("\\data\\stallix-set.commit");
+// A set being written lists its targets in its stage journal; renamed to the commit journal
+// once all its new files are whole, which is the moment the new set wins even if the game
+// dies. A set that has to be taken back lists what to put back in its undo journal first.
+const QString StageJournal = QStringLiteral("stallix-set.stage");
+const QString CommitJournal = QStringLiteral("stallix-set.commit");
+const QString UndoJournal = QStringLiteral("stallix-set.undo");
 // A journal lists up to a few dozen paths.
 constexpr qsizetype JournalMaxBytes = 1024 * 1024;
+
+struct Faults
+{
+    bool linksFail = false;
+    int changesLeft = -1; // negative: no stop
+};
+Faults faults;
 
 QByteArray fsName(const QString &path)
 {
@@ -80,11 +93,55 @@ QByteArray fileBytes(const QString &text)
     return bytes + "\r\n";
 }
 
+// Every change that the writes make to the disk passes here, so that a test can stop them
+// at any point, as a kill would.
+bool mayChange()
+{
+    if (faults.changesLeft < 0)
+        return true;
+    if (faults.changesLeft == 0) {
+        errno = EIO;
+        return false;
+    }
+    --faults.changesLeft;
+    return true;
+}
+
+int removeFile(const QByteArray &name)
+{
+    return mayChange() ? ::unlink(name.constData()) : -1;
+}
+
+int renameFile(const QByteArray &from, const QByteArray &to)
+{
+    return mayChange() ? ::rename(from.constData(), to.constData()) : -1;
+}
+
+int linkFile(const QByteArray &from, const QByteArray &to)
+{
+    if (faults.linksFail) {
+        errno = EPERM; // what FAT and exFAT answer
+        return -1;
+    }
+    return mayChange() ? ::link(from.constData(), to.constData()) : -1;
+}
+
+// lstat: a dangling link or a folder is there too.
+bool present(const QByteArray &name)
+{
+    struct stat entry
+    {
+    };
+    return ::lstat(name.constData(), &entry) == 0;
+}
+
 // Writes a new file at `name`; true only when every byte has reached the disk. A file that
 // could not be written whole is removed again. `like` lends its permissions when it exists.
 bool writeWhole(const QByteArray &name, const QByteArray &bytes, const QByteArray &like = {})
 {
-    ::unlink(name.constData());
+    removeFile(name);
+    if (!mayChange())
+        return false;
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;
@@ -96,6 +153,10 @@ bool writeWhole(const QByteArray &name, const QByteArray &bytes, const QByteArra
         ::fchmod(fd, old.st_mode & 07777);
     qsizetype done = 0;
     while (ok && done < bytes.size()) {
+        if (!mayChange()) {
+            ok = false;
+            break;
+        }
         const ssize_t n =
             ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
         if (n < 0 && errno == EINTR)
@@ -111,7 +172,7 @@ bool writeWhole(const QByteArray &name, const QByteArray &bytes, const QByteArra
     if (::close(fd) != 0)
         ok = false;
     if (!ok)
-        ::unlink(name.constData());
+        removeFile(name);
     return ok;
 }
 
@@ -170,17 +231,172 @@ QByteArray oldName(const QString &target)
     return fsName(target + OldSuffix);
 }
 
-QStringList journalTargets(const QString &journal)
+QList<QByteArray> journalLines(const QString &journal)
 {
     QByteArray bytes;
     if (readRegular(journal, JournalMaxBytes, bytes) != ValueFile::Status::Read)
         return {};
-    QStringList targets;
-    for (const QByteArray &line : bytes.split('\n')) {
-        if (!line.isEmpty())
-            targets << QFile::decodeName(line);
+    QList<QByteArray> lines = bytes.split('\n');
+    lines.removeAll(QByteArray());
+    return lines;
+}
+
+// Where a set keeps its journal and what the journal's names are relative to. A set under the
+// program folder keeps it in data/ and names its files relative to the program folder, so that
+// a folder moved, renamed or reached by another path between a crash and the next start is
+// still finished. A set elsewhere (a backup on a stick) keeps it beside its own files and names
+// them relative to that folder: the journal travels with the files it speaks of.
+struct Journal
+{
+    QString folder;
+    QString base;
+
+    QString file(const QString &name) const { return folder + QLatin1Char('/') + name; }
+    QByteArray line(const QString &target) const
+    {
+        return fsName(QDir(base).relativeFilePath(target));
     }
-    return targets;
+    QString target(const QByteArray &line) const
+    {
+        // Journals of older versions named their files absolutely.
+        const QString name = QFile::decodeName(line);
+        return QDir::cleanPath(QDir::isAbsolutePath(name) ? name : base + QLatin1Char('/') + name);
+    }
+};
+
+Journal programJournal()
+{
+    const QString program = QDir::cleanPath(services().programFolder());
+    return {program + QStringLiteral("/data"), program};
+}
+
+Journal journalFor(const QList<ValueFile::Entry> &entries)
+{
+    const QString program = QDir::cleanPath(services().programFolder()) + QLatin1Char('/');
+    const bool inside = std::all_of(entries.begin(), entries.end(), [&](const auto &entry) {
+        return QDir::cleanPath(entry.path).startsWith(program);
+    });
+    if (inside)
+        return programJournal();
+    const QString folder = QDir::cleanPath(QFileInfo(entries.first().path).absolutePath());
+    return {folder, folder};
+}
+
+// How a set kept the old file of a target while the new one took its place.
+enum class Kept {
+    Nothing,   // there was no old file
+    Linked,    // a second name for the old file
+    MovedAside // the old file itself, under the second name, where hard links fail (FAT)
+};
+
+// Keeps the old file at `old` before the target is replaced; nothing when it cannot be kept.
+std::optional<Kept> keepOld(const QByteArray &target, const QByteArray &old)
+{
+    if (linkFile(target, old) == 0)
+        return Kept::Linked;
+    struct stat entry
+    {
+    };
+    if (::lstat(target.constData(), &entry) != 0)
+        return errno == ENOENT ? std::optional(Kept::Nothing) : std::nullopt;
+    // A folder in the way is not the game's to move.
+    if (S_ISDIR(entry.st_mode) || renameFile(target, old) != 0)
+        return std::nullopt;
+    return Kept::MovedAside;
+}
+
+// The old copy goes once its target is in place; a target that is missing gets it back.
+void settleOld(const QString &target)
+{
+    const QByteArray old = oldName(target);
+    if (!present(old))
+        return;
+    if (present(fsName(target)))
+        removeFile(old);
+    else
+        renameFile(old, fsName(target));
+}
+
+// What the undo journal says of each target of a set taken back.
+constexpr char PutOldBack = 'R';
+constexpr char RemoveNew = 'D';
+constexpr char Untouched = '-';
+
+void takeBack(const QString &target, char action)
+{
+    const QByteArray name = fsName(target);
+    const QByteArray old = oldName(target);
+    if (present(tempName(target)))
+        removeFile(tempName(target));
+    if (action == PutOldBack && present(old)) {
+        renameFile(old, name);
+        // A rename between two names of one file changes nothing: the second name goes.
+        if (present(old))
+            removeFile(old);
+    } else if (action == RemoveNew) {
+        removeFile(name);
+    }
+}
+
+// Completes a set whose renames a crash interrupted, takes back one that was being taken
+// back, or drops one whose new files were not all written. Every step may run twice.
+void finishSet(const Journal &journal)
+{
+    const QString undo = journal.file(UndoJournal);
+    const QString commit = journal.file(CommitJournal);
+    const QString stage = journal.file(StageJournal);
+    if (present(fsName(undo))) {
+        for (const QByteArray &line : journalLines(undo)) {
+            if (line.size() > 2)
+                takeBack(journal.target(line.mid(2)), line.at(0));
+        }
+    } else {
+        for (const QByteArray &line : journalLines(commit)) {
+            const QString target = journal.target(line);
+            if (present(tempName(target)))
+                renameFile(tempName(target), fsName(target));
+            // A target that cannot take its new file (a folder in its way) keeps what it has.
+            if (present(tempName(target)))
+                removeFile(tempName(target));
+            settleOld(target);
+        }
+    }
+    for (const QByteArray &line : journalLines(stage)) {
+        const QString target = journal.target(line);
+        if (present(tempName(target)))
+            removeFile(tempName(target));
+        settleOld(target);
+    }
+    for (const QString &file : {undo + TempSuffix, undo, commit, stage}) {
+        if (present(fsName(file)))
+            removeFile(fsName(file));
+    }
+}
+
+// A rename of the set failed at entry `failed`: every target gets back what it held. The undo
+// journal replaces the commit journal first, so that a crash on the way back goes on putting
+// the old files back at the next start instead of finishing the set.
+void takeBackSet(const Journal &journal, const QList<ValueFile::Entry> &entries,
+                 const QList<Kept> &kept, qsizetype failed)
+{
+    QList<char> actions(entries.size(), Untouched);
+    QByteArray list;
+    for (qsizetype j = 0; j < entries.size(); ++j) {
+        if (j < failed)
+            actions[j] = kept[j] == Kept::Nothing ? RemoveNew : PutOldBack;
+        else if (j == failed && kept[j] != Kept::Nothing)
+            actions[j] = PutOldBack;
+        list += actions[j] + QByteArray(" ") + journal.line(entries[j].path) + '\n';
+    }
+    const QByteArray undo = fsName(journal.file(UndoJournal));
+    if (writeWhole(undo + fsName(TempSuffix), list)
+        && renameFile(undo + fsName(TempSuffix), undo) != 0)
+        removeFile(undo + fsName(TempSuffix));
+    removeFile(fsName(journal.file(CommitJournal)));
+    for (qsizetype j = 0; j < entries.size(); ++j)
+        takeBack(entries[j].path, actions[j]);
+    if (present(undo))
+        removeFile(undo);
 }
 
 } // namespace
@@ -193,8 +409,8 @@ bool write(const QString &path, const QString &text)
     const QByteArray temp = tempName(path);
     if (!writeWhole(temp, fileBytes(text), target))
         return false;
-    if (::rename(temp.constData(), target.constData()) != 0) {
-        ::unlink(temp.constData());
+    if (renameFile(temp, target) != 0) {
+        removeFile(temp);
         return false;
     }
     return true;
@@ -210,62 +426,57 @@ bool writeAll(const QList<Entry> &entries)
     if (entries.size() <= 1)
         return entries.isEmpty() || write(entries.first().path, entries.first().text);
 
-    const QByteArray stage = fsName(gamePath(StageJournal));
-    const QByteArray commit = fsName(gamePath(CommitJournal));
-    auto dropTemps = [&](qsizetype from) {
-        for (qsizetype i = from; i < entries.size(); ++i)
-            ::unlink(tempName(entries[i].path).constData());
+    const Journal journal = journalFor(entries);
+    // A set that a crash left in this journal's folder is settled before its journal is reused.
+    finishSet(journal);
+    const QByteArray stage = fsName(journal.file(StageJournal));
+    const QByteArray commit = fsName(journal.file(CommitJournal));
+    auto dropTemps = [&] {
+        for (const Entry &entry : entries) {
+            if (present(tempName(entry.path)))
+                removeFile(tempName(entry.path));
+        }
+        removeFile(stage);
     };
 
     // The set is listed before its first new file exists, so that a crash leaves nothing
     // that the next start does not know to remove.
     QByteArray list;
     for (const Entry &entry : entries)
-        list += fsName(entry.path) + '\n';
+        list += journal.line(entry.path) + '\n';
     if (!writeWhole(stage, list))
         return false;
     for (const Entry &entry : entries) {
         if (!writeWhole(tempName(entry.path), fileBytes(entry.text), fsName(entry.path))) {
-            dropTemps(0);
-            ::unlink(stage.constData());
+            dropTemps();
             return false;
         }
     }
-    if (::rename(stage.constData(), commit.constData()) != 0) {
-        dropTemps(0);
-        ::unlink(stage.constData());
+    if (renameFile(stage, commit) != 0) {
+        dropTemps();
         return false;
     }
 
     // Each old file stays reachable under a second name until the whole set is in place.
-    QList<bool> keptOld(entries.size(), false);
+    QList<Kept> kept(entries.size(), Kept::Nothing);
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const QByteArray target = fsName(entries[i].path);
         const QByteArray old = oldName(entries[i].path);
-        ::unlink(old.constData());
-        keptOld[i] = ::link(target.constData(), old.constData()) == 0;
-        if (::rename(tempName(entries[i].path).constData(), target.constData()) == 0)
-            continue;
-        // Put back what this set had already replaced.
-        for (qsizetype j = 0; j <= i; ++j) {
-            const QByteArray done = fsName(entries[j].path);
-            const QByteArray kept = oldName(entries[j].path);
-            if (j == i)
-                ::unlink(kept.constData());
-            else if (keptOld[j])
-                ::rename(kept.constData(), done.constData());
-            else
-                ::unlink(done.constData());
+        if (present(old))
+            removeFile(old);
+        const std::optional<Kept> keeping = keepOld(target, old);
+        if (keeping)
+            kept[i] = *keeping;
+        if (!keeping || renameFile(tempName(entries[i].path), target) != 0) {
+            takeBackSet(journal, entries, kept, i);
+            return false;
         }
-        dropTemps(i);
-        ::unlink(commit.constData());
-        return false;
     }
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (keptOld[i])
-            ::unlink(oldName(entries[i].path).constData());
+        if (kept[i] != Kept::Nothing)
+            removeFile(oldName(entries[i].path));
     }
-    ::unlink(commit.constData());
+    removeFile(commit);
     return true;
 }
 
@@ -296,31 +507,41 @@ bool read(const QString &path, QString &target)
 
 void finishInterruptedWrites(const QStringList &folders)
 {
-    const QString commit = gamePath(CommitJournal);
-    const QString stage = gamePath(StageJournal);
-    // All new files of a committed set were whole: finish putting them in place.
-    for (const QString &target : journalTargets(commit)) {
-        const QByteArray temp = tempName(target);
-        if (::access(temp.constData(), F_OK) == 0)
-            ::rename(temp.constData(), fsName(target).constData());
-        ::unlink(oldName(target).constData());
-    }
-    ::unlink(fsName(commit).constData());
-    // A set still being written never replaced anything: its new files go.
-    for (const QString &target : journalTargets(stage)) {
-        ::unlink(tempName(target).constData());
-        ::unlink(oldName(target).constData());
-    }
-    ::unlink(fsName(stage).constData());
-
+    finishSet(programJournal());
     for (const QString &folder : folders) {
         const QDir dir(folder);
-        const QStringList leftovers =
-            dir.entryList({QLatin1Char('*') + TempSuffix, QLatin1Char('*') + OldSuffix},
-                          QDir::Files | QDir::Hidden | QDir::System);
-        for (const QString &name : leftovers)
-            ::unlink(fsName(dir.filePath(name)).constData());
+        const QDir::Filters files = QDir::Files | QDir::Hidden | QDir::System;
+        for (const QString &name : dir.entryList({QLatin1Char('*') + TempSuffix}, files))
+            removeFile(fsName(dir.filePath(name)));
+        // An old copy whose target is gone is the only copy left: it goes back.
+        for (const QString &name : dir.entryList({QLatin1Char('*') + OldSuffix}, files))
+            settleOld(dir.filePath(name.chopped(OldSuffix.size())));
     }
 }
+
+void finishInterruptedSet(const QString &folder)
+{
+    const QString cleaned = QDir::cleanPath(folder);
+    finishSet({cleaned, cleaned});
+}
+
+namespace Faults {
+
+void setLinksFail(bool fail)
+{
+    faults.linksFail = fail;
+}
+
+void stopAfter(int changes)
+{
+    faults.changesLeft = changes;
+}
+
+bool stopped()
+{
+    return faults.changesLeft == 0;
+}
+
+} // namespace Faults
 
 } // namespace ValueFile

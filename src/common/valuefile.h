@@ -27,10 +27,14 @@ struct Entry
     QString text;
 };
 // Replaces several files as one set: all new files are written beside their targets first;
-// only when every one of them is whole are they renamed into place, one after another. A
-// failure before the renames changes nothing; a rename that fails puts the files already
-// replaced back as they were. A run killed during the renames is completed at the next start
-// by finishInterruptedWrites(). Same text rules as write(). False when the set was not written.
+// only when every one of them is whole are they renamed into place, one after another, each
+// old file kept under a second name meanwhile (a hard link, or the file itself moved aside
+// where links fail, as on FAT). A failure before the renames changes nothing; a rename that
+// fails puts every old file back. A journal says how far the set got: a set under the program
+// folder keeps it in data/ with names relative to the program folder, so that it is finished
+// by finishInterruptedWrites() wherever the folder is at the next start; a set elsewhere
+// keeps it beside its own files, for finishInterruptedSet(). Same text rules as write().
+// False when the set was not written.
 bool writeAll(const QList<Entry> &entries);
 
 enum class Status {
@@ -47,9 +51,24 @@ Status load(const QString &path, QString &target);
 // load() == Status::Read.
 bool read(const QString &path, QString &target);
 
-// At start-up, before anything writes: completes a set whose renames a crash interrupted, or
-// drops one whose new files were not all written yet, then removes the game's own temporary
-// files left in `folders` (only names that the writes above make).
+// At start-up, before anything writes: completes a set under the program folder whose renames
+// a crash interrupted, takes back one that was being taken back, or drops one whose new files
+// were not all written yet; then removes the game's own temporary files left in `folders`
+// (only names that the writes above make), putting back an old copy whose file is gone.
 void finishInterruptedWrites(const QStringList &folders);
+// The same for a set written into `folder` outside the program folder (a backup): to be called
+// before the folder's files are read.
+void finishInterruptedSet(const QString &folder);
+
+// For tests: the faults of a disk and of a killed game, injected into the writes above.
+namespace Faults {
+// Hard links fail, as they do on FAT and exFAT.
+void setLinksFail(bool fail);
+// The writes make `changes` more changes to the disk and then none at all, as if the game had
+// been killed there; a negative count lifts the stop.
+void stopAfter(int changes);
+// True once the stop set by stopAfter() has been reached.
+bool stopped();
+} // namespace Faults
 
 } // namespace ValueFile

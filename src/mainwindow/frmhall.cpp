@@ -139,12 +139,20 @@ void frmHall::Form_Load()
 
     HallTable table;
     bool writable = true;
-    if (!readTable(table)) {
+    const Files files = readTable(table);
+    if (files == Files::Unreadable) {
+        // The file that could not be read may hold the real entries: nothing is written over
+        // it or its nine neighbours, as with a hall folder that cannot be written.
+        table = HallOfFame::defaultTable();
+        showTable(table);
+        writable = false;
+        reportReadFailure();
+    } else if (files == Files::Rebuild) {
         // One rebuild per showing: when the files still cannot be read, or cannot be written,
         // the default table is shown as it stands.
         table = HallOfFame::defaultTable();
         writable = ValueFile::writeAll(tableFiles(table, 0));
-        if (!writable || !readTable(table)) {
+        if (!writable || readTable(table) != Files::Read) {
             table = HallOfFame::defaultTable();
             showTable(table);
         }
@@ -166,29 +174,36 @@ void frmHall::Form_Unload()
         continueWayOut();
 }
 
-bool frmHall::readTable(HallTable &table)
+frmHall::Files frmHall::readTable(HallTable &table)
 {
+    // Every file is looked at before a rebuild is chosen: one that cannot be read must stop
+    // the rebuild even when an earlier score is no number.
+    bool rebuild = false;
+    bool unreadable = false;
+    const auto readFile = [&](const QString &file, QString &value) {
+        const ValueFile::Status status = ValueFile::load(gamePath(file), value);
+        unreadable = unreadable || status == ValueFile::Status::Unreadable;
+        rebuild = rebuild || status == ValueFile::Status::Missing;
+    };
     std::array<QString, 5> shown;
     for (int i = 0; i < 5; ++i) {
-        if (!ValueFile::read(gamePath(HallOfFame::scoreFile(i)), shown[i]))
-            return false;
-        const std::optional<qint32> score = toWhole(shown[i]);
-        if (!score)
-            return false;
-        table[i].score = *score;
-    }
-    for (int i = 0; i < 5; ++i) {
         QString name = Label2[i]->text();
-        if (!ValueFile::read(gamePath(HallOfFame::nameFile(i)), name))
-            return false;
-        table[i].name = name;
+        readFile(HallOfFame::scoreFile(i), shown[i]);
+        readFile(HallOfFame::nameFile(i), name);
+        const std::optional<qint32> score = toWhole(shown[i]);
+        rebuild = rebuild || !score;
+        table[i] = {score.value_or(0), name};
     }
+    if (unreadable)
+        return Files::Unreadable;
+    if (rebuild)
+        return Files::Rebuild;
     // The scores are shown as stored, blanks and all.
     for (int i = 0; i < 5; ++i) {
         Label1[i]->setText(shown[i]);
         Label2[i]->setText(table[i].name);
     }
-    return true;
+    return Files::Read;
 }
 
 void frmHall::showTable(const HallTable &table)
@@ -240,6 +255,14 @@ void frmHall::reportWriteFailure()
 {
     msgBox(QStringLiteral("The hall of fame could not be saved: the folder %1 cannot be "
                           "written to.")
+               .arg(QDir::toNativeSeparators(gamePath(QStringLiteral("\\hall")))),
+           MsgIcon::Critical);
+}
+
+void frmHall::reportReadFailure()
+{
+    msgBox(QStringLiteral("The hall of fame could not be read: a file in the folder %1 cannot "
+                          "be read. It is left as it is, and nothing is saved to it.")
                .arg(QDir::toNativeSeparators(gamePath(QStringLiteral("\\hall")))),
            MsgIcon::Critical);
 }

@@ -47,13 +47,19 @@ public slots:
     void Command1_Click();
 
 private:
-    // The table as the files hold it; false when a file is missing or a score is no number.
-    bool readTable(HallTable &table);
+    enum class Files {
+        Read,      // the table holds what the files hold
+        Rebuild,   // a file is missing or a score is no number: the default table replaces all
+        Unreadable // a file is there but cannot be read: it may hold real entries
+    };
+    // The table as the files hold it, read into the labels only when every file was read.
+    Files readTable(HallTable &table);
     void showTable(const HallTable &table);
     // The player's entry, when the main window's cash beats a score. `writable` is false when
     // the hall folder has already refused the default table.
     void enterPlayer(HallTable table, bool writable);
     void reportWriteFailure();
+    void reportReadFailure();
 };
 
 // Where the way out goes after the hall of fame: the credits window, which ends the program

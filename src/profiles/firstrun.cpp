@@ -4,9 +4,14 @@
 #include "common/valuefile.h"
 #include "userprofile.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
+
+// Lies in data/ from the start of a first run until its import has ended. The name files alone
+// cannot tell: the set-up writes four of them before the import writes the first.
+const QString FirstRunUnderWay = QStringLiteral("\\data\\stallix-firstrun.hor");
 
 ValueFile::Entry defaultEntry(int slot, const QString &suffix)
 {
@@ -26,11 +31,23 @@ void addProfileWithoutPassword(QList<ValueFile::Entry> &set, int slot)
 
 bool isFirstRun()
 {
+    if (QFileInfo::exists(gamePath(FirstRunUnderWay)))
+        return true;
     for (int slot = 1; slot <= 5; ++slot) {
         if (QFileInfo::exists(gamePath(UserProfile::file(slot, UserProfile::Name))))
             return false;
     }
     return true;
+}
+
+bool beginFirstRun()
+{
+    return ValueFile::write(gamePath(FirstRunUnderWay), QStringLiteral("1"));
+}
+
+void finishFirstRun()
+{
+    QFile::remove(gamePath(FirstRunUnderWay));
 }
 
 bool writeFirstRunDefaults()

@@ -6,8 +6,16 @@
 // The default profiles on disk: the first-run check and set-up, and the one-file recovery
 // used when a profile file has gone missing after the first run.
 
-// A first run is a start at which none of the five name files exists.
+// A first run is a start at which none of the five name files exists, or one that follows a
+// first run cut short before its import had ended.
 bool isFirstRun();
+
+// Marks a first run as under way: every start is a first run again until finishFirstRun().
+// False when the mark could not be written; then nothing of the first run may be written
+// either, or a run cut short would pass for a finished one.
+bool beginFirstRun();
+// The set-up and the import (or its fallback) have ended with every file written.
+void finishFirstRun();
 
 // The first-run set-up before the import: the default password of all five slots, then the
 // whole default profile of slots 2 to 5, written as one set. False when it could not be

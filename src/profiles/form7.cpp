@@ -245,7 +245,7 @@ void Form7::cmdbackup_Click()
                                 main->Option1->text(), main->Option2->text(), main->Option3->text(),
                                 main->Option4->text(), main->Option5->text()};
     QList<ValueFile::Entry> files = {{inFolder(folder, SlotFile), numberText(k)},
-                                 {inFolder(folder, NameFile), Text3->text()}};
+                                     {inFolder(folder, NameFile), Text3->text()}};
     const QStringList suffixes = UserProfile::savedSuffixes();
     for (int i = 0; i < suffixes.size(); ++i)
         files.append({inFolder(folder, setFile(k, suffixes[i])), values[i]});
@@ -263,6 +263,9 @@ void Form7::cmdrestore_Click()
         msgBox(QStringLiteral("Backed Up Data Not Found"), MsgIcon::Critical);
     };
 
+    // A backup that a crash broke off is finished or dropped first, so that the set read is
+    // one backup, never two halves.
+    ValueFile::finishInterruptedSet(folder);
     // The whole set is read before anything is written: a set with a file missing restores
     // nothing at all.
     const std::optional<QString> slotText = readSetValue(inFolder(folder, SlotFile));

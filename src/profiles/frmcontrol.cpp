@@ -312,8 +312,14 @@ void frmcontrol::Form_Load()
     Timer1->stop();
 
     if (isFirstRun()) {
-        const bool written = writeFirstRunDefaults();
-        if (importEarlierProfiles() == ImportResult::FallbackUnwritten || !written) {
+        // Until the import has ended, a start that follows is a first run again; a run that
+        // cannot even say so writes nothing, so that it stays a first run.
+        const bool begun = beginFirstRun();
+        const bool written = begun && writeFirstRunDefaults();
+        const bool imported = begun && importEarlierProfiles() != ImportResult::FallbackUnwritten;
+        if (written && imported) {
+            finishFirstRun();
+        } else {
             msgBox(QStringLiteral("The player profiles could not be set up in full: the folder "
                                   "\"%1\" cannot be written to.")
                        .arg(QDir::toNativeSeparators(gamePath(QStringLiteral("\\data")))),

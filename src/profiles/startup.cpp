@@ -7,18 +7,109 @@
 #include "profiles/form1.h"
 
 #include <QDir>
+#include <QFile>
 
-std::unique_ptr<QLockFile> claimProgramFolder()
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+
+enum class FolderClaim { Held, HeldByAnother, NotPossible };
+
+// An exclusive flock on the program folder itself: it needs no byte on the disk, so it holds on
+// a full disk or a read-only folder too, and the system drops it when its game ends, however
+// it ends. Its descriptor is not handed to any program the game starts.
+FolderClaim claimFolder(int &fd)
 {
-    auto lock = std::make_unique<QLockFile>(gamePath(QStringLiteral("\\data\\stallix.lock")));
-    // A lock is stale only when the game that made it is gone, however long it has run.
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock() && lock->error() == QLockFile::LockFailedError) {
+    fd = ::open(QFile::encodeName(services().programFolder()).constData(),
+                O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return FolderClaim::NotPossible;
+    int result = 0;
+    do
+        result = ::flock(fd, LOCK_EX | LOCK_NB);
+    while (result != 0 && errno == EINTR);
+    if (result == 0)
+        return FolderClaim::Held;
+    const FolderClaim claim =
+        errno == EWOULDBLOCK ? FolderClaim::HeldByAnother : FolderClaim::NotPossible;
+    ::close(fd);
+    fd = -1;
+    return claim;
+}
+
+QString folderText()
+{
+    return QDir::toNativeSeparators(services().programFolder());
+}
+
+} // namespace
+
+ProgramLock::~ProgramLock()
+{
+    m_file.reset();
+    if (m_folder >= 0)
+        ::close(m_folder);
+}
+
+bool ProgramLock::holdsLockFile() const
+{
+    return m_file && m_file->isLocked();
+}
+
+std::unique_ptr<ProgramLock> claimProgramFolder()
+{
+    std::unique_ptr<ProgramLock> lock(new ProgramLock);
+    const FolderClaim folder = claimFolder(lock->m_folder);
+    const auto alreadyRunning = [] {
         msgBox(QStringLiteral("Stallix6 is already running with the program folder \"%1\". "
                               "Please carry on in that game.")
-                   .arg(QDir::toNativeSeparators(services().programFolder())),
+                   .arg(folderText()),
                MsgIcon::Exclamation);
+    };
+    if (folder == FolderClaim::HeldByAnother) {
+        alreadyRunning();
         return nullptr;
+    }
+
+    lock->m_file = std::make_unique<QLockFile>(gamePath(QStringLiteral("\\data\\stallix.lock")));
+    QLockFile &file = *lock->m_file;
+    // A lock is stale only when the game that made it is gone, however long it has run.
+    file.setStaleLockTime(0);
+    if (!file.tryLock() && file.error() == QLockFile::LockFailedError) {
+        // With the folder held, no live game has the file: a live one would hold the folder
+        // too. Without it, a file whose owner cannot be read (a power cut before its bytes
+        // reached the disk) counts as stale as well. Either way a file that some game still
+        // has open and locked is never removed.
+        qint64 pid = 0;
+        QString host;
+        QString application;
+        if (folder == FolderClaim::Held || !file.getLockInfo(&pid, &host, &application)) {
+            if (file.removeStaleLockFile())
+                file.tryLock();
+        }
+        if (!file.isLocked() && folder != FolderClaim::Held
+            && file.error() == QLockFile::LockFailedError) {
+            alreadyRunning();
+            return nullptr;
+        }
+    }
+    if (!file.isLocked()) {
+        if (folder != FolderClaim::Held) {
+            msgBox(QStringLiteral("Stallix6 cannot lock the program folder \"%1\", so it "
+                                  "cannot tell whether another game is using it. Please make "
+                                  "room on its disk or make it writable, then start again.")
+                       .arg(folderText()),
+                   MsgIcon::Exclamation);
+            return nullptr;
+        }
+        msgBox(QStringLiteral("Stallix6 cannot write its lock file in the program folder "
+                              "\"%1\": the disk may be full or the folder read-only. No other "
+                              "game is using the folder, so this one carries on.")
+                   .arg(folderText()),
+               MsgIcon::Exclamation);
     }
     ValueFile::finishInterruptedWrites(
         {gamePath(QStringLiteral("\\data")), gamePath(QStringLiteral("\\hall"))});

@@ -40,6 +40,8 @@ public:
     double rnd() override;
     void programEnd() override;
     QString programFolder() const override { return m_programFolder; }
+    // The program folder moved or renamed between two starts.
+    void moveProgramFolder(const QString &folder) { m_programFolder = folder; }
     QString driveC() const override { return m_driveC; }
     QTime timeOfDay() const override { return time; }
     QString fetchText(const QString &url) override;
