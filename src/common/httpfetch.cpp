@@ -5,6 +5,7 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -15,6 +16,12 @@
 #include <thread>
 
 namespace {
+
+// The transfer library's own time limit ends a transfer this much before the caller gives up
+// on it, so that one still running past that point is one waiting for its name look-up,
+// which the library does not cut short; a thread caught in the middle of a TLS handshake while
+// the program ends could trip over the TLS library's own tear-down.
+constexpr int HeadroomMs = 250;
 
 // Transfers whose thread has not yet left the transfer library. A plain atomic has nothing to
 // destroy, so a thread still counting down while the program ends finds it intact.
@@ -75,7 +82,8 @@ void transfer(const std::string &target, const FetchLimits &limits, Outcome &out
             curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
             curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS,
                              static_cast<long>(limits.connectMs));
-            curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.totalMs));
+            curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS,
+                             static_cast<long>(std::max(1, limits.totalMs - HeadroomMs)));
             curl_easy_setopt(handle, CURLOPT_MAXFILESIZE_LARGE,
                              static_cast<curl_off_t>(limits.maxBytes));
             curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &collect);

@@ -9,7 +9,7 @@
 struct FetchLimits
 {
     int connectMs = 3000;
-    // The caller is given up on at this point, whatever the network is doing.
+    // The caller stops waiting then, whatever the network is doing.
     int totalMs = 5000;
     // The answer is only ever compared with a version text; anything longer is not one.
     qsizetype maxBytes = 4096;
