@@ -95,7 +95,9 @@ private:
     }
 
     // Only pages from the web run scripts; the game's own pages, and any other file a player
-    // may have put in the program folder, never do.
+    // may have put in the program folder, never do, so no local page reads a file by script.
+    // Local content keeps its access to file URLs: without it this engine loads no stylesheet
+    // or picture beside a page either.
     void allowScriptsFor(const QUrl &url)
     {
         const QString scheme = url.scheme();
@@ -187,7 +189,6 @@ private:
             QWebEngineSettings *settings = m_profile->settings();
             settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
             settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
-            settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
             settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
             settings->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, false);
             settings->setAttribute(QWebEngineSettings::ScreenCaptureEnabled, false);
