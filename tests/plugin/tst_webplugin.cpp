@@ -57,6 +57,7 @@ class WebPluginTest : public GameTest
 
     // Serves the web pages of these tests on the loopback: the trap at /trap, "next" elsewhere.
     QTcpServer m_server;
+    QByteArrayList m_asked; // the requests it had, each from its method to its line end
 
     QString web(const QString &path) const
     {
@@ -69,8 +70,10 @@ private slots:
         QVERIFY(m_server.listen(QHostAddress::LocalHost));
         connect(&m_server, &QTcpServer::newConnection, this, [this] {
             QTcpSocket *socket = m_server.nextPendingConnection();
-            connect(socket, &QTcpSocket::readyRead, socket, [socket] {
-                const bool trap = socket->readAll().startsWith("GET /trap ");
+            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                const QByteArray request = socket->readAll();
+                m_asked.append(request.left(request.indexOf('\r')));
+                const bool trap = request.startsWith("GET /trap ");
                 socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\n"
                               "Connection: close\r\n\r\n"
                               + (trap ? Trap : page("next")));
@@ -102,8 +105,9 @@ private slots:
         QVERIFY(!view.GoBack()); // the refused address never reached the history
     }
 
-    // A page in the program folder reads no file outside it by script.
-    void localPageReadsNoFile()
+    // A page in the program folder reads no file outside it by script and asks nothing of the
+    // web.
+    void localPageStaysLocal()
     {
         QFile secret(programFolder() + QStringLiteral("/../secret.txt"));
         QVERIFY(secret.open(QIODevice::WriteOnly));
@@ -115,7 +119,9 @@ private slots:
                  "try { x.open('GET', '"
                      + QUrl::fromLocalFile(secret.fileName()).toEncoded()
                      + "', false); x.send(); document.title = x.responseText; }"
-                       " catch (e) {}</script>"));
+                       " catch (e) {}</script><img src=\""
+                     + web(QStringLiteral("/picture")).toUtf8() + "\"><iframe src=\""
+                     + web(QStringLiteral("/frame")).toUtf8() + "\"></iframe>"));
         WebView view;
         view.resize(400, 300);
         view.show();
@@ -123,6 +129,7 @@ private slots:
         SHOWS(&view, "Reader");
         QTest::qWait(200);
         QCOMPARE(view.LocationName(), QStringLiteral("Reader"));
+        QCOMPARE(m_asked, QByteArrayList());
     }
 
     // A page that asks to be stayed on is left all the same, by GO and by "<".
