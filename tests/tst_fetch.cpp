@@ -7,6 +7,7 @@
 
 #include <future>
 #include <memory>
+#include <thread>
 
 // The real fetcher against a server on this machine; nothing here leaves the loopback.
 class TestFetch : public QObject
@@ -105,6 +106,21 @@ private slots:
         if (address.startsWith(QLatin1Char('/')))
             address.prepend(QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort()));
         QCOMPARE(fetch(address), text);
+    }
+
+    // A name server that never answers: the caller gets no answer at its deadline all the same.
+    // Should the bound break, this call never returns and the suite runs into CTest's timeout.
+    void lookUpThatNeverEnds()
+    {
+        FetchLimits limits;
+        limits.totalMs = 200;
+        limits.lookUpStarts = [] {
+            for (;;)
+                std::this_thread::sleep_for(std::chrono::hours(1));
+        };
+        QCOMPARE(
+            httpGetText(QStringLiteral("http://update.stallix.invalid/stallixver.txt"), limits),
+            QString());
     }
 };
 

@@ -12,6 +12,9 @@ int main(int argc, char *argv[])
     // The browser engine comes from a plugin, after the application exists; it asks for this
     // to be set before.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Without it the browser engine keeps its pages from screen readers on Linux.
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY"))
+        qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProductName);
     QApplication::setApplicationVersion(versionText());

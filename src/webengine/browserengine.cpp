@@ -1,6 +1,7 @@
 // The browser engine for the game's web views, kept in a plugin of its own so that only a game
 // that shows a page pays for loading it. Pages get nothing beyond showing themselves: an
-// off-the-record profile, no downloads, every permission denied, no windows of their own.
+// off-the-record profile, no downloads, every permission denied, no windows of their own, and
+// no scripts on the game's own pages, which need none.
 
 #include "online/webengineapi.h"
 
@@ -10,14 +11,13 @@
 #include <QWebEngineFileSystemAccessRequest>
 #include <QWebEngineFullScreenRequest>
 #include <QWebEngineHistory>
+#include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineQuotaRequest>
 #include <QWebEngineRegisterProtocolHandlerRequest>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
-
-#include <functional>
 
 namespace {
 
@@ -39,25 +39,43 @@ public:
                 [](QWebEngineRegisterProtocolHandlerRequest request) { request.reject(); });
         connect(this, &QWebEnginePage::fileSystemAccessRequested, this,
                 [](QWebEngineFileSystemAccessRequest request) { request.reject(); });
+        // A page that wants a window of its own shows in the view that takes it over, as one
+        // more page of that view's history; the request itself is never granted.
+        connect(this, &QWebEnginePage::newWindowRequested, this,
+                [&events](QWebEngineNewWindowRequest &request) {
+                    const QUrl target = request.requestedUrl();
+                    if (!events.mayNavigate(target))
+                        return;
+                    if (WebPageEngine *receiver = events.newWindowRequested())
+                        receiver->navigate(target);
+                });
+        // A navigation that never commits (stopped, refused, a download) leaves the page it
+        // started from, which gets its own scripts setting back.
+        connect(this, &QWebEnginePage::loadFinished, this, [this] { allowScriptsFor(url()); });
+        allowScriptsFor(QUrl());
     }
-
-    std::function<QWebEnginePage *()> newWindow;
 
 protected:
-    bool acceptNavigationRequest(const QUrl &url, NavigationType, bool) override
+    bool acceptNavigationRequest(const QUrl &url, NavigationType, bool isMainFrame) override
     {
-        return m_events.mayNavigate(url);
+        if (!m_events.mayNavigate(url))
+            return false;
+        if (isMainFrame)
+            allowScriptsFor(url);
+        return true;
     }
 
-    // Only a view that takes the page over lets one open: nothing else opens a window.
-    QWebEnginePage *createWindow(WebWindowType) override
-    {
-        return newWindow ? newWindow() : nullptr;
-    }
+    // Nothing opens a window: newWindowRequested hands the page over instead.
+    QWebEnginePage *createWindow(WebWindowType) override { return nullptr; }
 
-    // Script boxes and file choosers would be windows of the page's own.
+    // Script boxes and file choosers would be windows of the page's own. A page's question
+    // whether to leave it (beforeunload) comes here too, and is answered "leave": a page must
+    // not hold the view on itself.
     void javaScriptAlert(const QUrl &, const QString &) override {}
-    bool javaScriptConfirm(const QUrl &, const QString &) override { return false; }
+    bool javaScriptConfirm(const QUrl &, const QString &message) override
+    {
+        return message == leaveQuestion();
+    }
     bool javaScriptPrompt(const QUrl &, const QString &, const QString &, QString *) override
     {
         return false;
@@ -68,6 +86,26 @@ protected:
     }
 
 private:
+    // The engine puts its own words to a page's leave question, in the language it shows.
+    static QString leaveQuestion()
+    {
+        return QCoreApplication::translate("QWebEnginePage",
+                                           "Are you sure you want to leave this page? Changes "
+                                           "that you made may not be saved.");
+    }
+
+    // Only pages from the web run scripts; the game's own pages, and any other file a player
+    // may have put in the program folder, never do, so no local page reads a file by script.
+    // Local content keeps its access to file URLs: without it this engine loads no stylesheet
+    // or picture beside a page either.
+    void allowScriptsFor(const QUrl &url)
+    {
+        const QString scheme = url.scheme();
+        settings()->setAttribute(QWebEngineSettings::JavascriptEnabled,
+                                 scheme == QLatin1String("http")
+                                     || scheme == QLatin1String("https"));
+    }
+
     WebEngineEvents &m_events;
 };
 
@@ -80,11 +118,6 @@ public:
         setPage(m_page);
         // Its entries would save, download, inspect or open the page elsewhere.
         setContextMenuPolicy(Qt::NoContextMenu);
-        m_page->newWindow = [&events]() -> QWebEnginePage * {
-            // Every view of a run has the same engine, so the receiver is one of these.
-            auto *receiver = static_cast<BrowserPage *>(events.newWindowRequested());
-            return receiver ? receiver->m_page : nullptr;
-        };
         connect(m_page, &QWebEnginePage::loadStarted, this, [this, &events]() {
             m_busy = true;
             events.progressChanged(0);
