@@ -5,6 +5,7 @@
 #include "mainwindow/form2.h"
 #include "mainwindow/racecard.h"
 #include "profiles/userprofile.h"
+#include "playergone.h"
 #include "racerules.h"
 
 #include <QComboBox>
@@ -42,20 +43,14 @@ void Form4::Command3_Click()
     // A race outlives its player only until the way out closes it: without the main window
     // there is nobody to pay, and the save at the close was the player's last word.
     QPointer<Form2> main(loadedForm<Form2>());
-    const auto playerGone = [&] {
-        if (isLoaded(main.data()) && isLoaded(self.data()))
-            return false;
-        unload(self.data());
-        return true;
-    };
-    if (playerGone())
+    if (playerGone(main, self))
         return;
     const QString curr = main->curr->text();
     const QString name = main->runner(horse)->text();
     // One arg() call, so a horse named with a "%2" stays as named.
     msgBox(QStringLiteral("The Winner Was %1 (Horse %2)").arg(name, QString::number(horse)),
            MsgIcon::Information);
-    if (playerGone())
+    if (playerGone(main, self))
         return;
     main->Text11->setText(name);
 
@@ -63,7 +58,7 @@ void Form4::Command3_Click()
         msgBox(QStringLiteral(" Your horse was the winner! You Have Won ") + curr
                    + main->Label12->text(),
                MsgIcon::Information);
-        if (playerGone())
+        if (playerGone(main, self))
             return;
         // The stake stays with the player; the winnings come on top.
         addToCash(main, amountOrZero(main->Label12->text()));
@@ -71,7 +66,7 @@ void Form4::Command3_Click()
         // The cash box shows the loss while the message is up.
         addToCash(main, -amountOrZero(main->Label10->text()));
         msgBox(QStringLiteral(" Your Horse Lost"), MsgIcon::Critical);
-        if (playerGone())
+        if (playerGone(main, self))
             return;
     }
 
@@ -90,7 +85,7 @@ void Form4::Command3_Click()
         msgBox(QStringLiteral("The Horse You Own As Won The Race, You Get ") + curr
                    + QStringLiteral("10,000 "),
                MsgIcon::Information);
-        if (playerGone())
+        if (playerGone(main, self))
             return;
         addToCash(main, OwnersPrize);
     }
@@ -98,7 +93,7 @@ void Form4::Command3_Click()
     if (ownsShare) {
         if (const std::optional<Bill> bill = drawBill()) {
             msgBox(billText(bill->kind) + curr + QString::number(bill->amount), MsgIcon::Critical);
-            if (playerGone())
+            if (playerGone(main, self))
                 return;
             addToCash(main, -bill->amount);
         }
@@ -115,12 +110,12 @@ void Form4::Command3_Click()
         msgBox(
             QStringLiteral("Your horse as been tested for drugs, your horse was proven positive"),
             MsgIcon::Critical);
-        if (playerGone())
+        if (playerGone(main, self))
             return;
         msgBox(QStringLiteral("you have been fined ") + curr + QString::number(fine)
                    + QStringLiteral(" & your horse as been destroyed"),
                MsgIcon::Critical);
-        if (playerGone())
+        if (playerGone(main, self))
             return;
         addToCash(main, -fine);
         // The share is forfeit, with nothing paid back.

@@ -6,6 +6,7 @@
 #include "grandrules.h"
 #include "mainwindow/form2.h"
 #include "mainwindow/racecard.h"
+#include "playergone.h"
 #include "racerules.h"
 
 #include <QComboBox>
@@ -31,15 +32,7 @@ void Frmgrandrace::settle(int winner)
     QPointer<Frmgrandrace> self(this);
     QPointer<FrmGrand> grand(loadedForm<FrmGrand>());
     QPointer<Form2> main(loadedForm<Form2>());
-    // The boxes let events through. Once the player has left (the way out closes this window)
-    // nothing more is paid into a main window that is gone, and none is created.
-    const auto playerGone = [&] {
-        if (isLoaded(main.data()) && isLoaded(self.data()))
-            return false;
-        unload(self.data());
-        return true;
-    };
-    if (playerGone() || !grand) {
+    if (playerGone(main, self) || !grand) {
         unload(self.data());
         return;
     }
@@ -48,7 +41,7 @@ void Frmgrandrace::settle(int winner)
 
     // One arg() call, so a horse named with a "%2" stays as named.
     msgBox(QStringLiteral("The Winner Was %1 (Horse %2)").arg(name, QString::number(winner)));
-    if (playerGone())
+    if (playerGone(main, self))
         return;
     if (grand)
         grand->Text4->setText(name);
@@ -56,14 +49,14 @@ void Frmgrandrace::settle(int winner)
     if (grand && grand->Label12->text() == name) {
         msgBox(QStringLiteral(" Your horse was the winner! You Have Won ") + curr
                + grand->Label11->text());
-        if (playerGone())
+        if (playerGone(main, self))
             return;
         // The stake left the cash when it was placed; only the winnings come back.
         if (grand)
             addToCash(main, grand, amountOrZero(grand->Label11->text()));
     } else {
         msgBox(QStringLiteral(" Your Horse Lost"));
-        if (playerGone())
+        if (playerGone(main, self))
             return;
     }
 
@@ -79,7 +72,7 @@ void Frmgrandrace::settle(int winner)
     if (grand && grand->Label9->text() == name && main->Label16->text() == name) {
         msgBox(QStringLiteral("The Horse You Own As Won The Race, You Get ") + curr
                + QStringLiteral("1,000,000"));
-        if (playerGone())
+        if (playerGone(main, self))
             return;
         addToCash(main, grand, GrandOwnersPrize);
     }
@@ -87,7 +80,7 @@ void Frmgrandrace::settle(int winner)
     // The GrandNational bills whoever entered, share or no share by now.
     if (const std::optional<Bill> bill = drawBill(GrandBillMax)) {
         msgBox(billText(bill->kind) + curr + QString::number(bill->amount));
-        if (playerGone())
+        if (playerGone(main, self))
             return;
         addToCash(main, grand, -bill->amount);
     }
