@@ -264,6 +264,13 @@ struct Journal
     }
 };
 
+// A set outside the program folder: its journal beside its files, named relative to them.
+Journal folderJournal(const QString &folder)
+{
+    const QString cleaned = QDir::cleanPath(folder);
+    return {cleaned, cleaned};
+}
+
 Journal programJournal()
 {
     const QString program = QDir::cleanPath(services().programFolder());
@@ -278,8 +285,7 @@ Journal journalFor(const QList<ValueFile::Entry> &entries)
     });
     if (inside)
         return programJournal();
-    const QString folder = QDir::cleanPath(QFileInfo(entries.first().path).absolutePath());
-    return {folder, folder};
+    return folderJournal(QFileInfo(entries.first().path).absolutePath());
 }
 
 // How a set kept the old file of a target while the new one took its place.
@@ -521,8 +527,7 @@ void finishInterruptedWrites(const QStringList &folders)
 
 void finishInterruptedSet(const QString &folder)
 {
-    const QString cleaned = QDir::cleanPath(folder);
-    finishSet({cleaned, cleaned});
+    finishSet(folderJournal(folder));
 }
 
 namespace Faults {

@@ -140,23 +140,19 @@ void frmHall::Form_Load()
     HallTable table;
     bool writable = true;
     const Files files = readTable(table);
-    if (files == Files::Unreadable) {
-        // The file that could not be read may hold the real entries: nothing is written over
-        // it or its nine neighbours, as with a hall folder that cannot be written.
-        table = HallOfFame::defaultTable();
-        showTable(table);
-        writable = false;
-        reportReadFailure();
-    } else if (files == Files::Rebuild) {
+    if (files != Files::Read) {
         // One rebuild per showing: when the files still cannot be read, or cannot be written,
-        // the default table is shown as it stands.
+        // the default table is shown as it stands. A file that could not be read may hold the
+        // real entries, so nothing is written over it or its nine neighbours.
         table = HallOfFame::defaultTable();
-        writable = ValueFile::writeAll(tableFiles(table, 0));
+        writable = files == Files::Rebuild && ValueFile::writeAll(tableFiles(table, 0));
         if (!writable || readTable(table) != Files::Read) {
             table = HallOfFame::defaultTable();
             showTable(table);
         }
-        if (!writable)
+        if (files == Files::Unreadable)
+            reportReadFailure();
+        else if (!writable)
             reportWriteFailure();
     }
     enterPlayer(table, writable);

@@ -16,7 +16,6 @@
 #include <QBoxLayout>
 #include <QDir>
 #include <QButtonGroup>
-#include <QDir>
 #include <QEvent>
 
 #include <algorithm>

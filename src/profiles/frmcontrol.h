@@ -83,7 +83,8 @@ public slots:
     void Command8_Click();
     void Command5_Click();
     void Command7_Click();
-    // True when all five name files were written; a failure has been reported to the player.
+    // True when the names were written (all but those whose file could not be read at load);
+    // a failure has been reported to the player.
     bool Command3_Click();
 
     void Option1_Click();

@@ -32,8 +32,10 @@ void Frmgrandrace::settle(int winner)
     QPointer<Frmgrandrace> self(this);
     QPointer<FrmGrand> grand(loadedForm<FrmGrand>());
     QPointer<Form2> main(loadedForm<Form2>());
-    if (playerGone(main, self) || !grand) {
-        unload(self.data());
+    if (playerGone(main, self))
+        return;
+    if (!grand) {
+        unload(this);
         return;
     }
     const QString curr = main->curr->text();
