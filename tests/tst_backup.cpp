@@ -139,6 +139,49 @@ private slots:
         QCOMPARE(bytes(UserProfile::file(2, UserProfile::Cash)), QByteArray("8000\r\n"));
     }
 
+    // A backup folder may come from anyone: its journal reaches none of the files outside it,
+    // by a path that climbs out, an absolute one, or a subfolder that links elsewhere.
+    void journalReachesOnlyItsOwnFolder()
+    {
+        writeDefaultProfiles();
+        Form2 *main = logIn(2);
+        putSlot4Set();
+        const QString outside = QDir::cleanPath(setFolder() + QStringLiteral("/../outside"));
+        QDir().mkpath(outside);
+        QVERIFY(QFile::link(outside, setFolder() + QStringLiteral("/link")));
+        const QStringList outsideFiles = {"victim.hor", "victim.hor.stallix-old",
+                                          "victim.hor.stallix-new", "kept.hor",
+                                          "kept.hor.stallix-old"};
+        for (const QString &name : outsideFiles) {
+            QFile f(outside + QLatin1Char('/') + name);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(name.toUtf8());
+        }
+        const QByteArray absolute = QFile::encodeName(outside);
+        putInSet(QStringLiteral("stallix-set.undo"),
+                 "D ../outside/victim.hor\nR ../outside/kept.hor\nD " + absolute + "/victim.hor\nR "
+                     + absolute
+                     + "/kept.hor\nD link/victim.hor\n"
+                       "R link/kept.hor\nD ..\nD .\n");
+        putInSet(QStringLiteral("stallix-set.stage"),
+                 "../outside/victim.hor\n" + absolute + "/kept.hor\nlink/kept.hor\n");
+
+        openBackup(main)->cmdrestore->click();
+        QCOMPARE(sv().boxTexts().last(),
+                 QStringLiteral("All Data Restored Successfully, stallix must now restart!"));
+        QCOMPARE(bytes(UserProfile::file(2, UserProfile::Cash)), QByteArray("8000\r\n"));
+        QCOMPARE(QDir(outside).entryList(QDir::Files, QDir::Name),
+                 (QStringList{"kept.hor", "kept.hor.stallix-old", "victim.hor",
+                              "victim.hor.stallix-new", "victim.hor.stallix-old"}));
+        for (const QString &name : outsideFiles) {
+            QFile f(outside + QLatin1Char('/') + name);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), name.toUtf8());
+        }
+        // The journal is done with all the same.
+        QCOMPARE(inSet("stallix-set.undo"), QByteArray("<missing>"));
+    }
+
     void incompleteSetRestoresNothing_data()
     {
         QTest::addColumn<QString>("file");       // the file of the set that is damaged

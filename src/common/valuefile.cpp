@@ -250,17 +250,33 @@ struct Journal
 {
     QString folder;
     QString base;
+    // A set elsewhere lies in the journal's own folder, all its files side by side.
+    bool flat = false;
 
     QString file(const QString &name) const { return folder + QLatin1Char('/') + name; }
     QByteArray line(const QString &target) const
     {
         return fsName(QDir(base).relativeFilePath(target));
     }
-    QString target(const QByteArray &line) const
+    // The file a line names, or nothing when the line names anything but a file of this
+    // journal's own set. A backup folder may come from anyone: a journal in it that names a
+    // file elsewhere, by an absolute path, by climbing out or through a subfolder (which may
+    // be a link to anywhere), must not make the game remove or rename that file.
+    std::optional<QString> target(const QByteArray &line) const
     {
-        // Journals of older versions named their files absolutely.
         const QString name = QFile::decodeName(line);
-        return QDir::cleanPath(QDir::isAbsolutePath(name) ? name : base + QLatin1Char('/') + name);
+        if (flat) {
+            if (name.isEmpty() || name.contains(QLatin1Char('/')) || name == QLatin1String(".")
+                || name == QLatin1String(".."))
+                return std::nullopt;
+            return base + QLatin1Char('/') + name;
+        }
+        // Journals of older versions named their files absolutely.
+        const QString path =
+            QDir::cleanPath(QDir::isAbsolutePath(name) ? name : base + QLatin1Char('/') + name);
+        if (!path.startsWith(base + QLatin1Char('/')))
+            return std::nullopt;
+        return path;
     }
 };
 
@@ -268,7 +284,7 @@ struct Journal
 Journal folderJournal(const QString &folder)
 {
     const QString cleaned = QDir::cleanPath(folder);
-    return {cleaned, cleaned};
+    return {cleaned, cleaned, true};
 }
 
 Journal programJournal()
@@ -353,25 +369,31 @@ void finishSet(const Journal &journal)
     const QString stage = journal.file(StageJournal);
     if (present(fsName(undo))) {
         for (const QByteArray &line : journalLines(undo)) {
-            if (line.size() > 2)
-                takeBack(journal.target(line.mid(2)), line.at(0));
+            const std::optional<QString> target =
+                line.size() > 2 ? journal.target(line.mid(2)) : std::nullopt;
+            if (target)
+                takeBack(*target, line.at(0));
         }
     } else {
         for (const QByteArray &line : journalLines(commit)) {
-            const QString target = journal.target(line);
-            if (present(tempName(target)))
-                renameFile(tempName(target), fsName(target));
+            const std::optional<QString> target = journal.target(line);
+            if (!target)
+                continue;
+            if (present(tempName(*target)))
+                renameFile(tempName(*target), fsName(*target));
             // A target that cannot take its new file (a folder in its way) keeps what it has.
-            if (present(tempName(target)))
-                removeFile(tempName(target));
-            settleOld(target);
+            if (present(tempName(*target)))
+                removeFile(tempName(*target));
+            settleOld(*target);
         }
     }
     for (const QByteArray &line : journalLines(stage)) {
-        const QString target = journal.target(line);
-        if (present(tempName(target)))
-            removeFile(tempName(target));
-        settleOld(target);
+        const std::optional<QString> target = journal.target(line);
+        if (!target)
+            continue;
+        if (present(tempName(*target)))
+            removeFile(tempName(*target));
+        settleOld(*target);
     }
     for (const QString &file : {undo + TempSuffix, undo, commit, stage}) {
         if (present(fsName(file)))

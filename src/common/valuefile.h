@@ -33,7 +33,8 @@ struct Entry
 // fails puts every old file back. A journal says how far the set got: a set under the program
 // folder keeps it in data/ with names relative to the program folder, so that it is finished
 // by finishInterruptedWrites() wherever the folder is at the next start; a set elsewhere
-// keeps it beside its own files, for finishInterruptedSet(). Same text rules as write().
+// keeps it beside its own files, which all lie in that one folder, for finishInterruptedSet().
+// Same text rules as write().
 // False when the set was not written.
 bool writeAll(const QList<Entry> &entries);
 
@@ -57,7 +58,8 @@ bool read(const QString &path, QString &target);
 // (only names that the writes above make), putting back an old copy whose file is gone.
 void finishInterruptedWrites(const QStringList &folders);
 // The same for a set written into `folder` outside the program folder (a backup): to be called
-// before the folder's files are read.
+// before the folder's files are read. The folder may come from anyone: its journal reaches only
+// the files that lie in the folder itself, never a file elsewhere or in a subfolder.
 void finishInterruptedSet(const QString &folder);
 
 // For tests: the faults of a disk and of a killed game, injected into the writes above.
