@@ -267,6 +267,40 @@ private slots:
         QCOMPARE(sv().boxTexts(), QStringList{NothingFound});
     }
 
+    // A first run whose set-up could not finish is done again only until a player acts on a
+    // profile: from then on what they saved is theirs.
+    void firstRunLeftUnfinishedNeverUndoesASave()
+    {
+        QVERIFY(QDir().mkpath(path("\\data\\user3cash.hor")));
+        frmcontrol *w = form<frmcontrol>();
+        QCOMPARE(sv().boxes.size(), 2);
+        QCOMPARE(sv().boxes[1].icon, MsgIcon::Critical);
+        sv().boxes.clear();
+
+        w->combo1->setCurrentRow(3);
+        w->Command9->click();
+        sv().promptAnswers << QStringLiteral("2864") << QStringLiteral("Nile")
+                           << QStringLiteral("Nile");
+        w->Command7->click();
+        Form2 *main = logIn(2);
+        QVERIFY(main);
+        main->Text1->setText(QStringLiteral("2500"));
+        main->horsesavenoname();
+        sv().answers.enqueue(MsgResult::Yes);
+        main->diffuser->trigger();
+        flushDeletes();
+        // What stood in the way is gone by the next start.
+        QVERIFY(QDir(path("\\data\\user3cash.hor")).removeRecursively());
+        unloadAll();
+        flushDeletes();
+        form<frmcontrol>();
+
+        QCOMPARE(sv().boxTexts(), (QStringList{"Your Password As Been Changed",
+                                               "Are You Sure You Wish To Log Off?"}));
+        QCOMPARE(bytes(UserProfile::file(2, UserProfile::Cash)), QByteArray("2500\r\n"));
+        QCOMPARE(bytes(UserProfile::file(4, UserProfile::Password)), QByteArray("Nile\r\n"));
+    }
+
     void unreadableFileStopsPlay_data()
     {
         QTest::addColumn<QString>("suffix");

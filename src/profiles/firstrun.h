@@ -14,7 +14,9 @@ bool isFirstRun();
 // False when the mark could not be written; then nothing of the first run may be written
 // either, or a run cut short would pass for a finished one.
 bool beginFirstRun();
-// The set-up and the import (or its fallback) have ended with every file written.
+// The set-up and the import (or its fallback) have ended with every file written, or a player
+// is about to write a profile or password file of their own (Play, Re-name User, Change
+// Password): a first run done again would write its defaults over what the player saved.
 void finishFirstRun();
 
 // The first-run set-up before the import: the default password of all five slots, then the

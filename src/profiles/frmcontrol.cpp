@@ -311,8 +311,9 @@ void frmcontrol::Form_Load()
     Timer1->stop();
 
     if (isFirstRun()) {
-        // Until the import has ended, a start that follows is a first run again; a run that
-        // cannot even say so writes nothing, so that it stays a first run.
+        // Until the import has ended, a start that follows is a first run again, unless a
+        // player has logged in or changed a name or password meanwhile; a run that cannot
+        // even say so writes nothing, so that it stays a first run.
         const bool begun = beginFirstRun();
         const bool written = begun && writeFirstRunDefaults();
         const bool imported = begun && importEarlierProfiles() != ImportResult::FallbackUnwritten;
@@ -400,6 +401,8 @@ void frmcontrol::Command1_Click()
     for (int h = 1; h <= 5; ++h)
         horseBox(h)->setText(profile[2 + h]);
     Txtuser->setText(profile[8]);
+    // From here the player's own saves may land in the slot's files.
+    finishFirstRun();
 
     // The first touch of the main window creates it, and its load copies the boxes above.
     Form2 *main = form<Form2>();
@@ -508,6 +511,7 @@ bool frmcontrol::Command3_Click()
             names.append(
                 {gamePath(UserProfile::file(k, UserProfile::Name)), slotOption(k)->text()});
     }
+    finishFirstRun();
     const bool written = ValueFile::writeAll(names);
     if (!written)
         reportUnwritable(QStringLiteral("The new name could not be saved: the folder %1 cannot be "
@@ -531,6 +535,7 @@ void frmcontrol::Command7_Click()
         msgBox(QStringLiteral("The New Passwords Do Not Match"));
         return;
     }
+    finishFirstRun();
     if (!ValueFile::write(gamePath(UserProfile::file(k, UserProfile::Password)), fresh)) {
         reportUnwritable(QStringLiteral("Your password could not be changed: the folder %1 cannot "
                                         "be written to. The old password stays in force."));
