@@ -5,6 +5,7 @@
 #include "common/registry.h"
 #include "common/twips.h"
 #include "mainwindow/form2.h"
+#include "mainwindow/form5.h"
 #include "mainwindow/racecard.h"
 #include "profiles/userprofile.h"
 #include "races/form16.h"
@@ -64,6 +65,7 @@ Form2 *TestGrand::owner(const QString &cash, const QString &debt)
     if (!main)
         qFatal("slot 1 did not log in");
     main->Timer3->stop(); // the version check would ask the network
+    main->runner(1)->setText(QStringLiteral("Copper Kettle"));
     main->Label16->setText(QStringLiteral("Copper Kettle"));
     main->Text1->setText(cash);
     main->Text2->setText(debt);
@@ -368,11 +370,11 @@ void TestGrand::settlement_data()
 {
     QTest::addColumn<int>("backed");
     QTest::addColumn<int>("winner");
-    QTest::addColumn<QString>("odds");   // of the backed runner
-    QTest::addColumn<QString>("cash");   // the main window's at the start, moved since the stake
-    QTest::addColumn<QString>("debt");   // likewise
-    QTest::addColumn<bool>("shareSold"); // the share line gone by the race
-    QTest::addColumn<int>("bill");       // 0: none; else its amount, for administration
+    QTest::addColumn<QString>("odds");  // of the backed runner
+    QTest::addColumn<QString>("cash");  // the main window's at the start, moved since the stake
+    QTest::addColumn<QString>("debt");  // likewise
+    QTest::addColumn<QString>("share"); // what became of the share by the race: "" nothing
+    QTest::addColumn<int>("bill");      // 0: none; else its amount, for administration
     QTest::addColumn<QStringList>("results");
     QTest::addColumn<QString>("cashAfter");
     QTest::addColumn<QString>("debtAfter");
@@ -382,39 +384,56 @@ void TestGrand::settlement_data()
     const QString billed =
         QStringLiteral("You have been billed for administration charges. This will cost you £");
     // The share horse runs from post 1; runner 2 is "Super Z".
-    QTest::newRow("win at 120, stake kept back")
-        << 2 << 2 << "120"
-        << "39500"
-        << "500" << false << 0 << QStringList{won} << "99500"
-        << "628";
+    QTest::newRow("win at 120, stake kept back") << 2 << 2 << "120"
+                                                 << "39500"
+                                                 << "500"
+                                                 << "" << 0 << QStringList{won} << "99500"
+                                                 << "628";
     QTest::newRow("loss moves no cash") << 2 << 3 << "120"
                                         << "39500"
-                                        << "300" << false << 0 << QStringList{lost} << "39500"
+                                        << "300"
+                                        << "" << 0 << QStringList{lost} << "39500"
                                         << "376";
-    QTest::newRow("own horse backed and winning")
-        << 1 << 1 << "120"
-        << "100"
-        << "0" << false << 0 << QStringList{won, prize} << "1060100"
-        << "0";
+    QTest::newRow("own horse backed and winning") << 1 << 1 << "120"
+                                                  << "100"
+                                                  << "0"
+                                                  << "" << 0 << QStringList{won, prize} << "1060100"
+                                                  << "0";
     QTest::newRow("own horse wins, bet elsewhere")
         << 2 << 1 << "120"
         << "100"
-        << "0" << false << 0 << QStringList{lost, prize} << "1000100"
+        << "0"
+        << "" << 0 << QStringList{lost, prize} << "1000100"
         << "0";
     QTest::newRow("own horse wins after its share is sold")
         << 2 << 1 << "120"
         << "100"
-        << "0" << true << 0 << QStringList{lost} << "100"
+        << "0"
+        << "sold" << 0 << QStringList{lost} << "100"
+        << "0";
+    QTest::newRow("own horse wins after it was renamed")
+        << 2 << 1 << "120"
+        << "100"
+        << "0"
+        << "renamed" << 0 << QStringList{lost, prize} << "1000100"
+        << "0";
+    QTest::newRow("own horse wins after a share in another was bought")
+        << 2 << 1 << "120"
+        << "100"
+        << "0"
+        << "other" << 0 << QStringList{lost} << "100"
         << "0";
     QTest::newRow("largest bill after a win, share sold")
         << 2 << 2 << "120"
         << "100"
-        << "1000" << true << 20000 << QStringList{won, billed + QStringLiteral("20000")} << "40100"
+        << "1000"
+        << "sold" << 20000 << QStringList{won, billed + QStringLiteral("20000")} << "40100"
         << "1255";
     QTest::newRow("cash and debt stop at the 32-bit edge")
         << 1 << 1 << "120"
         << "2147000000"
-        << "2147000000" << false << 0 << QStringList{won, prize} << "2147483647"
+        << "2147000000"
+        << "" << 0 << QStringList{won, prize} << "2147483647"
         << "2147483647";
 }
 
@@ -425,7 +444,7 @@ void TestGrand::settlement()
     QFETCH(QString, odds);
     QFETCH(QString, cash);
     QFETCH(QString, debt);
-    QFETCH(bool, shareSold);
+    QFETCH(QString, share);
     QFETCH(int, bill);
     QFETCH(QStringList, results);
     QFETCH(QString, cashAfter);
@@ -447,8 +466,16 @@ void TestGrand::settlement()
     // Money moved elsewhere since the stake; the copies here still hold the old amounts.
     main->Text1->setText(cash);
     main->Text2->setText(debt);
-    if (shareSold)
+    if (share == QLatin1String("sold"))
         main->Label16->setText(UserProfile::NoShares);
+    if (share == QLatin1String("other"))
+        main->Label16->setText(main->runner(3)->text());
+    if (share == QLatin1String("renamed")) {
+        Form5 *options = form<Form5>();
+        options->txtHorse[0]->setText(QStringLiteral("Flash"));
+        options->Command1->click();
+        QCOMPARE(main->Label16->text(), QStringLiteral("Flash"));
+    }
     const QString mainOdds = main->Label4->text();
     const QList<QByteArray> before = slotFiles();
 

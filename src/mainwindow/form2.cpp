@@ -116,6 +116,14 @@ QRadioButton *Form2::runner(int k) const
     return all.at(k - 1);
 }
 
+std::array<QString, 5> Form2::runnerNames() const
+{
+    std::array<QString, 5> names;
+    for (int k = 1; k <= 5; ++k)
+        names[static_cast<std::size_t>(k - 1)] = runner(k)->text();
+    return names;
+}
+
 QLabel *Form2::oddsLabel(int k) const
 {
     const std::array<QLabel *, 5> all{Label4, Label5, Label6, Label7, Label8};

@@ -55,6 +55,8 @@ public:
 
     // Runner k (1..5): its button, its odds label, its wizard button, its for-sale button.
     QRadioButton *runner(int k) const;
+    // The captions of runners 1..5: the player's horses.
+    std::array<QString, 5> runnerNames() const;
     QLabel *oddsLabel(int k) const;
     QRadioButton *wizardRunner(int k) const;
     QRadioButton *forSale(int k) const;

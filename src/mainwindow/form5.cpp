@@ -146,9 +146,7 @@ void Form5::Command1_Click()
         unload(this);
         return;
     }
-    std::array<QString, 5> oldNames;
-    for (int k = 1; k <= 5; ++k)
-        oldNames[k - 1] = main->runner(k)->text();
+    const std::array<QString, 5> oldNames = main->runnerNames();
     const QString shareLine = main->Label16->text();
     const int held =
         shareLine == UserProfile::NoShares ? 0 : lastMatchingRunner(oldNames, shareLine);

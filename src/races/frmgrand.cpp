@@ -8,6 +8,8 @@
 #include "grandpictures.h"
 #include "grandrules.h"
 #include "mainwindow/form2.h"
+#include "mainwindow/renaming.h"
+#include "profiles/userprofile.h"
 #include "racepictures.h"
 
 #include <QEvent>
@@ -338,6 +340,7 @@ void FrmGrand::drawField(const Form2 *main)
 {
     Label1->setText(QStringLiteral("Welcome To The GrandNational: ") + main->Txtuser->text());
     Label9->setText(main->Label16->text());
+    m_shareRunner = lastMatchingRunner(main->runnerNames(), Label9->text());
     const std::array<QString, 5> field = grandField(drawGrandPost(), Label9->text());
     for (int k = 1; k <= 5; ++k)
         runner(k)->setText(field[static_cast<std::size_t>(k - 1)]);
@@ -361,6 +364,17 @@ bool FrmGrand::stakePending() const
     // bet opens it again. A race whose Start has been pressed is being settled, not pending.
     const Frmgrandrace *race = loadedForm<Frmgrandrace>();
     return !Text3->isEnabled() && !(race && !race->Command1->isEnabled());
+}
+
+bool FrmGrand::shareStillHeld(const Form2 *main) const
+{
+    const QString shareLine = main->Label16->text();
+    if (m_shareRunner == 0)
+        return shareLine == Label9->text();
+    // Renaming moves the share line with its runner; a sale empties it, a purchase names
+    // another runner.
+    return shareLine != UserProfile::NoShares
+           && lastMatchingRunner(main->runnerNames(), shareLine) == m_shareRunner;
 }
 
 void FrmGrand::returnStake(Form2 *main)

@@ -42,6 +42,9 @@ public:
 
     // A stake taken by Confirm whose race has not been started.
     bool stakePending() const;
+    // The player still holds the share in the horse entered here: the share line names the
+    // same runner of theirs as at the entry, under its new name if they renamed it since.
+    bool shareStillHeld(const Form2 *main) const;
     // The player leaves (log-off, the way out, Exit) before their save: a pending stake goes
     // back into the main window's cash and the bet is dropped, so it neither waits for the
     // next player nor is lost without a race.
@@ -114,4 +117,8 @@ private:
     // Back to the state of a fresh window: no stake, no runner.
     void clearBet();
     void chooseRunner(int k);
+
+    // Which of the player's runners (1..5) the share horse was at the draw; 0 when the share
+    // line named none of them.
+    int m_shareRunner = 0;
 };

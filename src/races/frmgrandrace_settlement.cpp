@@ -70,8 +70,8 @@ void Frmgrandrace::settle(int winner)
         grand->Command1->setEnabled(true);
     }
 
-    // The prize is the owner's: a share sold since the entry no longer names the winner.
-    if (grand && grand->Label9->text() == name && main->Label16->text() == name) {
+    // The prize is the owner's: a share sold since the entry gets nothing, one renamed keeps it.
+    if (grand && grand->Label9->text() == name && grand->shareStillHeld(main)) {
         msgBox(QStringLiteral("The Horse You Own As Won The Race, You Get ") + curr
                + QStringLiteral("1,000,000"));
         if (playerGone(main, self))
