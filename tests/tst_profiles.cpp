@@ -341,7 +341,8 @@ private slots:
     void oneGamePerProgramFolder_data()
     {
         QTest::addColumn<int>("otherGame");   // 0: none, 1: with its lock file, 2: without
-        QTest::addColumn<QByteArray>("lock"); // a lock file left behind, "-" for none
+        QTest::addColumn<QByteArray>("lock"); // a lock file left behind, "-" for none; "<fifo>"
+                                              // and "<zero>" for a pipe and an endless device
         QTest::addColumn<bool>("fullDisk");
         QTest::addColumn<bool>("starts");
         QTest::newRow("another game runs") << 1 << QByteArray("-") << false << false;
@@ -349,6 +350,8 @@ private slots:
             << 0 << QByteArray("2147483646\nstallix\n\n") << false << true;
         QTest::newRow("empty lock (power cut)") << 0 << QByteArray() << false << true;
         QTest::newRow("garbled lock") << 0 << QByteArray("\x7f\x02#?") << false << true;
+        QTest::newRow("a pipe for a lock") << 0 << QByteArray("<fifo>") << false << true;
+        QTest::newRow("an endless device for a lock") << 0 << QByteArray("<zero>") << false << true;
         QTest::newRow("full disk") << 0 << QByteArray("-") << true << true;
         QTest::newRow("another game runs, full disk") << 1 << QByteArray("-") << true << false;
         QTest::newRow("another game runs without its lock file")
@@ -372,7 +375,12 @@ private slots:
         const std::unique_ptr<ProgramLock> other = otherGame ? claim(otherGame == 2) : nullptr;
         QCOMPARE(bool(other), otherGame != 0);
         sv().boxes.clear();
-        if (lock != "-")
+        const QByteArray lockFile = QFile::encodeName(path("\\data\\stallix.lock"));
+        if (lock == "<fifo>")
+            QCOMPARE(::mkfifo(lockFile.constData(), 0600), 0);
+        else if (lock == "<zero>")
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), QFile::decodeName(lockFile)));
+        else if (lock != "-")
             put("\\data\\stallix.lock", lock);
         put("\\data\\user1cash.hor.stallix-new", "9");
 

@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -45,6 +46,22 @@ QString folderText()
     return QDir::toNativeSeparators(services().programFolder());
 }
 
+// A lock file holds a few short lines.
+constexpr off_t LockFileMaxBytes = 4096;
+
+// Nothing there, or a plain file of a lock file's size. The lock-file code reads what stands at
+// its path: a pipe would hold the start for good, a link to an endless device would be read
+// without end.
+bool plainOrAbsent(const QByteArray &path)
+{
+    struct stat entry
+    {
+    };
+    if (::lstat(path.constData(), &entry) != 0)
+        return errno == ENOENT;
+    return S_ISREG(entry.st_mode) && entry.st_size <= LockFileMaxBytes;
+}
+
 } // namespace
 
 ProgramLock::~ProgramLock()
@@ -74,11 +91,20 @@ std::unique_ptr<ProgramLock> claimProgramFolder()
         return nullptr;
     }
 
-    lock->m_file = std::make_unique<QLockFile>(gamePath(QStringLiteral("\\data\\stallix.lock")));
-    QLockFile &file = *lock->m_file;
+    const QString lockPath = gamePath(QStringLiteral("\\data\\stallix.lock"));
+    const QByteArray lockName = QFile::encodeName(lockPath);
+    // Anything else there is never opened: it is as garbled as a lock can be, and goes as a
+    // garbled one does (only the entry itself, never what a link points to). A folder there
+    // stays, and the game goes on as where no lock file can be written.
+    if (!plainOrAbsent(lockName))
+        ::unlink(lockName.constData());
+    if (plainOrAbsent(lockName))
+        lock->m_file = std::make_unique<QLockFile>(lockPath);
+    QLockFile *file = lock->m_file.get();
     // A lock is stale only when the game that made it is gone, however long it has run.
-    file.setStaleLockTime(0);
-    if (!file.tryLock() && file.error() == QLockFile::LockFailedError) {
+    if (file)
+        file->setStaleLockTime(0);
+    if (file && !file->tryLock() && file->error() == QLockFile::LockFailedError) {
         // With the folder held, no live game has the file: a live one would hold the folder
         // too. Without it, a file whose owner cannot be read (a power cut before its bytes
         // reached the disk) counts as stale as well. Either way a file that some game still
@@ -86,17 +112,17 @@ std::unique_ptr<ProgramLock> claimProgramFolder()
         qint64 pid = 0;
         QString host;
         QString application;
-        if (folder == FolderClaim::Held || !file.getLockInfo(&pid, &host, &application)) {
-            if (file.removeStaleLockFile())
-                file.tryLock();
+        if (folder == FolderClaim::Held || !file->getLockInfo(&pid, &host, &application)) {
+            if (file->removeStaleLockFile())
+                file->tryLock();
         }
-        if (!file.isLocked() && folder != FolderClaim::Held
-            && file.error() == QLockFile::LockFailedError) {
+        if (!file->isLocked() && folder != FolderClaim::Held
+            && file->error() == QLockFile::LockFailedError) {
             alreadyRunning();
             return nullptr;
         }
     }
-    if (!file.isLocked()) {
+    if (!lock->holdsLockFile()) {
         if (folder != FolderClaim::Held) {
             msgBox(QStringLiteral("Stallix6 cannot lock the program folder \"%1\", so it "
                                   "cannot tell whether another game is using it. Please make "
