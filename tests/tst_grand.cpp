@@ -14,6 +14,7 @@
 #include "races/grandrules.h"
 #include "races/racepictures.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -39,6 +40,8 @@ private slots:
     void requirements_data();
     void requirements();
     void entryLoadsOnceAndFollowsTheMainWindow();
+    void runnerNamesAsHeard_data();
+    void runnerNamesAsHeard();
     void stakeCheck_data();
     void stakeCheck();
     void runnerChoice_data();
@@ -264,6 +267,33 @@ void TestGrand::entryLoadsOnceAndFollowsTheMainWindow()
     QVERIFY(!grand->Command2->isEnabled() && grand->Command1->isEnabled());
     QCOMPARE(grand->oddsLabel(1)->text(), QStringLiteral("150"));
     QCOMPARE(slotFiles(), before);
+}
+
+void TestGrand::runnerNamesAsHeard_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("one ampersand") << QStringLiteral("Black & White");
+    QTest::newRow("two ampersands") << QStringLiteral("Salt && Pepper");
+    QTest::newRow("leading ampersand") << QStringLiteral("&Co");
+}
+
+// A screen reader hears each runner, on the race card and in the GrandNational alike, by the
+// horse's name as it stands.
+void TestGrand::runnerNamesAsHeard()
+{
+    QFETCH(QString, name);
+    Form2 *main = owner(QStringLiteral("70000"));
+    FrmGrand *grand = enter(main);
+    for (QRadioButton *runner : {main->runner(2), grand->runner(2)}) {
+        runner->setEnabled(true);
+        runner->setText(name);
+        runner->setChecked(true);
+        QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(runner);
+        QVERIFY(heard);
+        QCOMPARE(heard->text(QAccessible::Name), name);
+        QCOMPARE(heard->role(), QAccessible::RadioButton);
+        QVERIFY(heard->state().checkable && heard->state().checked);
+    }
 }
 
 void TestGrand::stakeCheck_data()
