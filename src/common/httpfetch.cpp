@@ -1,5 +1,7 @@
 #include "httpfetch.h"
 
+#include "withindeadline.h"
+
 #include <QByteArray>
 #include <QUrl>
 
@@ -8,12 +10,8 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <memory>
-#include <mutex>
 #include <string>
-#include <system_error>
-#include <thread>
 
 namespace {
 
@@ -27,15 +25,25 @@ constexpr int HeadroomMs = 250;
 // destroy, so a thread still counting down while the program ends finds it intact.
 std::atomic<int> transfersRunning{0};
 
-// What a transfer's thread hands back. The caller and the thread share it, and whichever lets go
-// last frees it, so a caller that stopped waiting leaves nothing behind for the thread to trip on.
-struct Outcome
+// Counts a transfer from before its thread starts until it has left the library. A transfer whose
+// thread could not be started lets go with the work it never ran.
+class LibraryInUse
 {
-    std::mutex lock;
-    std::condition_variable ended;
-    bool done = false;
-    bool answered = false; // a whole body with a 2xx status
-    std::string body;
+public:
+    LibraryInUse() { ++transfersRunning; }
+    ~LibraryInUse() { leave(); }
+    LibraryInUse(const LibraryInUse &) = delete;
+    LibraryInUse &operator=(const LibraryInUse &) = delete;
+
+    void leave()
+    {
+        if (!m_left)
+            --transfersRunning;
+        m_left = true;
+    }
+
+private:
+    bool m_left = false;
 };
 
 struct Body
@@ -65,9 +73,10 @@ struct EasyDeleter
     void operator()(CURL *handle) const { curl_easy_cleanup(handle); }
 };
 
-// The whole transfer, on its own thread. It touches only the transfer library and what it owns,
-// never Qt, so it may still be running while the program ends around it.
-void transfer(const std::string &target, const FetchLimits &limits, Outcome &outcome)
+// The whole transfer, on its own thread: the body of a 2xx answer, or "" for anything else. It
+// touches only the transfer library and what it owns, never Qt, so it may still be running while
+// the program ends around it.
+std::string transfer(const std::string &target, const FetchLimits &limits, LibraryInUse &inUse)
 {
     Body body{std::string(), static_cast<size_t>(limits.maxBytes)};
     bool answered = false;
@@ -100,42 +109,27 @@ void transfer(const std::string &target, const FetchLimits &limits, Outcome &out
         }
     }
     // Past this point the library is not used again, so it may be torn down.
-    --transfersRunning;
-    const std::lock_guard<std::mutex> guard(outcome.lock);
-    outcome.done = true;
-    outcome.answered = answered;
-    outcome.body = std::move(body.bytes);
-    outcome.ended.notify_all();
+    inUse.leave();
+    return answered ? std::move(body.bytes) : std::string();
 }
 
 } // namespace
 
 QString httpGetText(const QString &url, const FetchLimits &limits)
 {
-    const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::milliseconds(limits.totalMs);
     const QUrl address(url);
     const QString scheme = address.scheme();
     if (!address.isValid() || address.host().isEmpty()
         || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
         return QString();
 
-    auto outcome = std::make_shared<Outcome>();
-    ++transfersRunning;
-    try {
-        std::thread([target = address.toEncoded().toStdString(), limits, outcome] {
-            transfer(target, limits, *outcome);
-        }).detach();
-    } catch (const std::system_error &) {
-        --transfersRunning;
+    const std::optional<std::string> body = withinDeadline(
+        std::chrono::milliseconds(limits.totalMs),
+        [target = address.toEncoded().toStdString(), limits,
+         inUse = std::make_shared<LibraryInUse>()] { return transfer(target, limits, *inUse); });
+    if (!body)
         return QString();
-    }
-
-    std::unique_lock<std::mutex> guard(outcome->lock);
-    if (!outcome->ended.wait_until(guard, deadline, [&outcome] { return outcome->done; })
-        || !outcome->answered)
-        return QString();
-    return QString::fromUtf8(outcome->body.data(), static_cast<qsizetype>(outcome->body.size()));
+    return QString::fromUtf8(body->data(), static_cast<qsizetype>(body->size()));
 }
 
 FetchLibrary::FetchLibrary()
