@@ -1,5 +1,6 @@
 #include "desktopservices.h"
 
+#include "folderprobe.h"
 #include "httpfetch.h"
 #include "paths.h"
 
@@ -127,4 +128,9 @@ QTime DesktopServices::timeOfDay() const
 QString DesktopServices::fetchText(const QString &url)
 {
     return httpGetText(url);
+}
+
+bool DesktopServices::canReadFolder(const QString &folder)
+{
+    return folderReadable(folder).value_or(false);
 }

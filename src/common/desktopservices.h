@@ -20,6 +20,7 @@ public:
     QString driveC() const override;
     QTime timeOfDay() const override;
     QString fetchText(const QString &url) override;
+    bool canReadFolder(const QString &folder) override;
 
 private:
     std::mt19937_64 m_generator;

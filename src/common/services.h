@@ -36,6 +36,10 @@ public:
 
     // The whole text at a web address, waiting for it; "" when nothing could be fetched.
     virtual QString fetchText(const QString &url) = 0;
+
+    // Whether a folder can be read. The caller waits about 1.5 s at most: a folder whose volume
+    // has not answered by then (a dead network or user-space mount) counts as one that cannot.
+    virtual bool canReadFolder(const QString &folder) = 0;
 };
 
 Services &services();

@@ -1,5 +1,7 @@
 #include "scriptedservices.h"
 
+#include <QFileInfo>
+
 #include <utility>
 
 ScriptedServices::ScriptedServices(const QString &programFolder, const QString &driveC)
@@ -59,6 +61,11 @@ QString ScriptedServices::fetchText(const QString &url)
 {
     fetches << url;
     return fetchAnswers.isEmpty() ? QStringLiteral("66") : fetchAnswers.dequeue();
+}
+
+bool ScriptedServices::canReadFolder(const QString &folder)
+{
+    return !silentFolders.contains(folder) && QFileInfo(folder).isReadable();
 }
 
 QStringList ScriptedServices::boxTexts() const

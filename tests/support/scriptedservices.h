@@ -45,6 +45,7 @@ public:
     QString driveC() const override { return m_driveC; }
     QTime timeOfDay() const override { return time; }
     QString fetchText(const QString &url) override;
+    bool canReadFolder(const QString &folder) override;
 
     // Answers for question boxes (Yes/No, Yes/No/Cancel), in order. An OK box needs none.
     QQueue<MsgResult> answers;
@@ -60,6 +61,8 @@ public:
     // Answers for web fetches, in order. An unscripted fetch answers the game's own version,
     // so a test that outlives the start-up check's two seconds sees no notice and no box.
     QQueue<QString> fetchAnswers;
+    // Folders whose volume never answers; any other folder answers as the disk does.
+    QStringList silentFolders;
 
     QList<Box> boxes;
     QList<Prompt> prompts;
