@@ -1,4 +1,5 @@
 #include "common/folderprobe.h"
+#include "profiles/mounttable.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,6 +19,58 @@ class TestVolumes : public QObject
 
 private slots:
     void cleanupTestCase() { m_release.set_value(); }
+
+    void volumesComeFromTheMountTable_data()
+    {
+        QTest::addColumn<QByteArray>("table");
+        QTest::addColumn<QString>("volumes"); // "root <- device; ...", in order
+        QTest::addColumn<QString>("path");    // a path ...
+        QTest::addColumn<QString>("root");    // ... and the root of the volume that holds it
+        const QByteArray root = "/dev/sda2 / ext4 rw,relatime 0 0\n";
+        QTest::newRow("names with a blank, a tab and a backslash; lines that are no mount")
+            << root
+                   + "\nnone\nx relative ext4 rw 0 0\n"
+                     "/dev/sdb1 /run/media/dora/MY\\040STICK vfat rw 0 0\n"
+                     "/dev/sdc1 /mnt/a\\011b\\134c\\9x ext4 rw 0 0\n"
+            << "/ <- /dev/sda2; /run/media/dora/MY STICK <- /dev/sdb1; "
+               "/mnt/a\tb\\c\\9x <- /dev/sdc1"
+            << "/run/media/dora/MY STICK/set"
+            << "/run/media/dora/MY STICK";
+        QTest::newRow("pseudo file systems and system folders out, network mounts in")
+            << "proc /proc proc rw 0 0\nsysfs /sys sysfs rw 0 0\n"
+               "cgroup2 /sys/fs/cgroup cgroup2 rw 0 0\ndevpts /dev/pts devpts rw 0 0\n"
+               "tmpfs /dev/shm tmpfs rw 0 0\ntmpfs /run tmpfs rw 0 0\n"
+               "gvfsd-fuse /run/user/1000/gvfs fuse.gvfsd-fuse rw 0 0\n"
+               "cgroup /mnt/cg cgroup rw 0 0\nsystemd-1 /net autofs rw 0 0\n"
+                   + root
+                   + "tmpfs /tmp tmpfs rw 0 0\nhost:/export /mnt/nfs nfs4 rw 0 0\n"
+                     "dora@host: /home/dora/remote fuse.sshfs rw 0 0\n"
+            << "/ <- /dev/sda2; /tmp <- tmpfs; /mnt/nfs <- host:/export; "
+               "/home/dora/remote <- dora@host:"
+            << "/home/dora/remote2"
+            << "/";
+        QTest::newRow("the last mount over a point wins, a pseudo file system too")
+            << "/dev/sdb1 /mnt/usb vfat rw 0 0\n" + root
+                   + "/dev/sdc1 /mnt/usb ext4 rw 0 0\n"
+                     "/dev/sdd1 /mnt/x ext4 rw 0 0\nproc /mnt/x proc rw 0 0\n"
+            << "/mnt/usb <- /dev/sdc1; / <- /dev/sda2"
+            << "/mnt/usb/set"
+            << "/mnt/usb";
+    }
+
+    void volumesComeFromTheMountTable()
+    {
+        QFETCH(QByteArray, table);
+        QFETCH(QString, volumes);
+        QFETCH(QString, path);
+        QFETCH(QString, root);
+        const QList<MountedVolume> found = volumesInMountTable(table);
+        QStringList listed;
+        for (const MountedVolume &volume : found)
+            listed << volume.root + QStringLiteral(" <- ") + volume.device;
+        QCOMPARE(listed.join(QStringLiteral("; ")), volumes);
+        QCOMPARE(volumeRootOf(path, found), root);
+    }
 
     void folderProbeWaitsOnlySoLong_data()
     {
