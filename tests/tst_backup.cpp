@@ -182,6 +182,37 @@ private slots:
         QCOMPARE(inSet("stallix-set.undo"), QByteArray("<missing>"));
     }
 
+    // A drive is asked whether it answers before the tree touches it: one that does not leaves
+    // the tree and the location box where they were, and says nothing.
+    void driveThatDoesNotAnswerIsIgnored_data()
+    {
+        QTest::addColumn<bool>("answers");
+        QTest::newRow("answers") << true;
+        QTest::newRow("does not answer") << false;
+    }
+
+    void driveThatDoesNotAnswerIsIgnored()
+    {
+        QFETCH(bool, answers);
+        writeDefaultProfiles();
+        Form7 *window = openBackup(logIn(2));
+        const QString root = QStringLiteral("/");
+        const int drive = window->Drive1->findData(root);
+        QVERIFY(drive >= 0);
+        if (!answers)
+            sv().silentFolders << root;
+        const QModelIndex treeRoot = window->Dir1->rootIndex();
+
+        window->Drive1->setCurrentIndex(drive);
+        emit window->Drive1->activated(drive);
+        const QString folder = answers ? root : setFolder();
+        QCOMPARE(window->folderPath(), folder);
+        QCOMPARE(window->Text1->text(), QDir::toNativeSeparators(folder));
+        if (!answers)
+            QCOMPARE(window->Dir1->rootIndex(), treeRoot);
+        QVERIFY(sv().boxes.isEmpty());
+    }
+
     void incompleteSetRestoresNothing_data()
     {
         QTest::addColumn<QString>("file");       // the file of the set that is damaged

@@ -5,18 +5,18 @@
 #include "common/numbers.h"
 #include "common/paths.h"
 #include "common/placement.h"
+#include "common/services.h"
 #include "common/valuefile.h"
 #include "mainwindow/form2.h"
+#include "mounttable.h"
 #include "races/racepictures.h"
 #include "userprofile.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QStorageInfo>
 #include <QVBoxLayout>
 
 #include <optional>
@@ -101,15 +101,13 @@ Form7::Form7(QWidget *parent)
     Label2->setBuddy(Text1);
     Picture1->setFixedSize(120, 76);
 
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        if (!volume.isValid() || !volume.isReady())
-            continue;
-        const QString root = volume.rootPath();
-        const QString name = volume.displayName();
-        Drive1->addItem(name == root
-                            ? QDir::toNativeSeparators(root)
-                            : QStringLiteral("%1 (%2)").arg(QDir::toNativeSeparators(root), name),
-                        root);
+    // Nothing here asks a volume anything: the list comes from the mount table alone, so a
+    // volume that has stopped answering cannot hold the window before it opens.
+    for (const MountedVolume &volume : mountedVolumes()) {
+        const QString root = QDir::toNativeSeparators(volume.root);
+        Drive1->addItem(volume.label.isEmpty() ? root
+                                               : QStringLiteral("%1 (%2)").arg(root, volume.label),
+                        volume.root);
     }
 
     m_folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
@@ -123,7 +121,7 @@ Form7::Form7(QWidget *parent)
 
     // With no choice made yet the tree stands at the current folder, on its own volume.
     const QString current = QDir::currentPath();
-    const int here = Drive1->findData(QStorageInfo(current).rootPath());
+    const int here = Drive1->findData(volumeRootOf(current, driveRoots()));
     if (here >= 0)
         Drive1->setCurrentIndex(here);
 
@@ -168,7 +166,9 @@ Form7::Form7(QWidget *parent)
         if (chosen == loaded || chosen.startsWith(below))
             Dir1->scrollTo(Dir1->currentIndex(), QAbstractItemView::PositionAtCenter);
     });
-    chooseFolder(current);
+    // The current folder may be on a volume that has stopped answering too.
+    if (services().canReadFolder(current))
+        chooseFolder(current);
     // Nothing has been chosen yet: the location box stays empty until the player chooses.
     Text1->clear();
 
@@ -189,16 +189,25 @@ void Form7::chooseFolder(const QString &path)
     const QModelIndex index = m_folders->index(path);
     if (!index.isValid())
         return;
-    Dir1->setRootIndex(m_folders->index(QStorageInfo(path).rootPath()));
+    Dir1->setRootIndex(m_folders->index(volumeRootOf(path, driveRoots())));
     Dir1->setCurrentIndex(index);
     Dir1->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+QStringList Form7::driveRoots() const
+{
+    QStringList roots;
+    for (int i = 0; i < Drive1->count(); ++i)
+        roots << Drive1->itemData(i).toString();
+    return roots;
 }
 
 void Form7::Drive1_Change()
 {
     const QString root = Drive1->currentData().toString();
-    // A volume that cannot be read leaves the tree where it was.
-    if (!QFileInfo(root).isReadable())
+    // A volume that cannot be read, or does not answer soon, leaves the tree where it was. It is
+    // asked before the tree touches it: the tree asks on this thread, and would wait for good.
+    if (!services().canReadFolder(root))
         return;
     const QModelIndex index = m_folders->index(root);
     if (!index.isValid())

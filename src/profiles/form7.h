@@ -47,5 +47,8 @@ public slots:
     void Dir1_Change();
 
 private:
+    // The mount points of the drive list.
+    QStringList driveRoots() const;
+
     QFileSystemModel *m_folders;
 };

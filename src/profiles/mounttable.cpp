@@ -103,17 +103,16 @@ QList<MountedVolume> volumesInMountTable(const QByteArray &table)
     return volumes;
 }
 
-QString volumeRootOf(const QString &path, const QList<MountedVolume> &volumes)
+QString volumeRootOf(const QString &path, const QStringList &roots)
 {
     const QString clean = QDir::cleanPath(path);
-    QString root;
-    for (const MountedVolume &volume : volumes) {
-        if ((volume.root == QLatin1String("/") ? clean.startsWith(QLatin1Char('/'))
-                                               : isIn(clean, volume.root))
-            && volume.root.size() > root.size())
-            root = volume.root;
+    QString found;
+    for (const QString &root : roots) {
+        if ((root == QLatin1String("/") ? clean.startsWith(QLatin1Char('/')) : isIn(clean, root))
+            && root.size() > found.size())
+            found = root;
     }
-    return root;
+    return found;
 }
 
 QList<MountedVolume> mountedVolumes()

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The volumes the backup window offers, from the kernel's mount table alone: asking a volume
 // anything (its size, whether it is ready) holds the asker for good when it is a network or
@@ -21,9 +22,9 @@ struct MountedVolume
 // removable media under /run/media.
 QList<MountedVolume> volumesInMountTable(const QByteArray &table);
 
-// The root of the volume among `volumes` that holds `path`: the longest mount point containing
+// The root of the volume that holds `path`: the longest of the mount points `roots` that contains
 // it; "" when none does.
-QString volumeRootOf(const QString &path, const QList<MountedVolume> &volumes);
+QString volumeRootOf(const QString &path, const QStringList &roots);
 
 // The volumes of this process's mount table, labelled from /dev/disk/by-label.
 QList<MountedVolume> mountedVolumes();
