@@ -63,6 +63,22 @@ std::optional<QString> readSetValue(const QString &path)
     return value;
 }
 
+// The folder tree's model, one for the whole run and never destroyed. It lists folders on a
+// thread of its own, which a volume that has stopped answering (a dead network mount beside a
+// folder it lists) may catch for good, and destroying a model waits for that thread: neither
+// closing the window nor the game's end may wait on it.
+QFileSystemModel *folderModel()
+{
+    static QFileSystemModel *const model = [] {
+        auto *made = new QFileSystemModel;
+        made->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+        made->setReadOnly(true);
+        made->setRootPath(QDir::rootPath());
+        return made;
+    }();
+    return model;
+}
+
 void reportUnwritable(const QString &folder)
 {
     msgBox(QStringLiteral("The files could not be written: the folder %1 cannot be written to.")
@@ -82,7 +98,7 @@ Form7::Form7(QWidget *parent)
       cmdrestore(new QPushButton(QStringLiteral("Restore Data"), this)),
       Command1(new QPushButton(QStringLiteral("&Close"), this)),
       Text3(new QLineEdit(QStringLiteral("Text3"), this)), Picture1(new HorsePicture(4, this)),
-      m_folders(new QFileSystemModel(this))
+      m_folders(folderModel())
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QString());
@@ -110,9 +126,6 @@ Form7::Form7(QWidget *parent)
                         volume.root);
     }
 
-    m_folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    m_folders->setReadOnly(true);
-    m_folders->setRootPath(QDir::rootPath());
     Dir1->setModel(m_folders);
     for (int column = 1; column < m_folders->columnCount(); ++column)
         Dir1->hideColumn(column);

@@ -50,5 +50,5 @@ private:
     // The mount points of the drive list.
     QStringList driveRoots() const;
 
-    QFileSystemModel *m_folders;
+    QFileSystemModel *m_folders; // the run's one folder model, not this window's
 };
