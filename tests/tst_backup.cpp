@@ -149,14 +149,10 @@ private slots:
         const QString outside = QDir::cleanPath(setFolder() + QStringLiteral("/../outside"));
         QDir().mkpath(outside);
         QVERIFY(QFile::link(outside, setFolder() + QStringLiteral("/link")));
-        const QStringList outsideFiles = {"victim.hor", "victim.hor.stallix-old",
-                                          "victim.hor.stallix-new", "kept.hor",
-                                          "kept.hor.stallix-old"};
-        for (const QString &name : outsideFiles) {
-            QFile f(outside + QLatin1Char('/') + name);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(name.toUtf8());
-        }
+        const QStringList outsideFiles = {"kept.hor", "kept.hor.stallix-old", "victim.hor",
+                                          "victim.hor.stallix-new", "victim.hor.stallix-old"};
+        for (const QString &name : outsideFiles)
+            putInSet(QStringLiteral("../outside/") + name, name.toUtf8());
         const QByteArray absolute = QFile::encodeName(outside);
         putInSet(QStringLiteral("stallix-set.undo"),
                  "D ../outside/victim.hor\nR ../outside/kept.hor\nD " + absolute + "/victim.hor\nR "
@@ -170,14 +166,7 @@ private slots:
         QCOMPARE(sv().boxTexts().last(),
                  QStringLiteral("All Data Restored Successfully, stallix must now restart!"));
         QCOMPARE(bytes(UserProfile::file(2, UserProfile::Cash)), QByteArray("8000\r\n"));
-        QCOMPARE(QDir(outside).entryList(QDir::Files, QDir::Name),
-                 (QStringList{"kept.hor", "kept.hor.stallix-old", "victim.hor",
-                              "victim.hor.stallix-new", "victim.hor.stallix-old"}));
-        for (const QString &name : outsideFiles) {
-            QFile f(outside + QLatin1Char('/') + name);
-            QVERIFY(f.open(QIODevice::ReadOnly));
-            QCOMPARE(f.readAll(), name.toUtf8());
-        }
+        QCOMPARE(QDir(outside).entryList(QDir::Files, QDir::Name), outsideFiles);
         // The journal is done with all the same.
         QCOMPARE(inSet("stallix-set.undo"), QByteArray("<missing>"));
     }
